@@ -1,0 +1,113 @@
+// Frame creation, caption, command routing and closing.
+#include "framework/frame.h"
+#include "framework/document.h"
+#include "framework/view.h"
+
+namespace fw {
+
+CFrameWnd::~CFrameWnd() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
+    RegisterClassFor(kDefaultClass, inst_, LoadIconA(inst_, MAKEINTRESOURCEA(128)),
+                     reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    cs.lpszClass = kDefaultClass;
+    return true;
+}
+
+bool CFrameWnd::LoadFrame(UINT resId, DWORD style, const std::string& appTitle, HINSTANCE inst) {
+    inst_ = inst;
+    appTitle_ = appTitle;
+    CREATESTRUCTA cs{};
+    cs.hInstance = inst;
+    cs.style = style;
+    cs.dwExStyle = WS_EX_CLIENTEDGE;
+    cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
+    cs.lpszName = appTitle_.c_str();
+    if (!PreCreateWindow(cs)) return false;
+    HMENU menu = LoadMenuA(inst, MAKEINTRESOURCEA(resId));
+    accel_ = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(resId));
+    HWND w = CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                      nullptr, menu, inst);
+    if (!w && menu) DestroyMenu(menu);
+    return w != nullptr;
+}
+
+void CFrameWnd::SetViewAndDocument(std::unique_ptr<CView> view, CDocument* doc) {
+    view_ = std::move(view);
+    doc_ = doc;
+    if (doc_) doc_->AttachFrame(this);
+    if (view_) {
+        view_->AttachDocument(doc);
+        view_->Create(hwnd_, inst_, kIdFirstView);
+    }
+    UpdateFrameTitle();
+}
+
+void CFrameWnd::ActivateFrame(int nCmdShow) {
+    ShowWindow(hwnd_, nCmdShow);
+    UpdateWindow(hwnd_);
+}
+
+void CFrameWnd::UpdateFrameTitle() {
+    if (!hwnd_) return;
+    std::string caption;
+    if (doc_ && !doc_->GetTitle().empty()) caption = doc_->GetTitle() + " - ";
+    caption += appTitle_;
+    SetWindowTextA(hwnd_, caption.c_str());
+}
+
+bool CFrameWnd::OnCmdMsg(UINT id, bool execute) {
+    if (id == kIdAppExit) {
+        if (execute) OnClose();
+        return true;
+    }
+    return false;
+}
+
+void CFrameWnd::OnClose() {
+    // The window is hidden first, so the closing work is not watched half-done.
+    ShowWindow(hwnd_, SW_HIDE);
+    if (doc_) doc_->OnCloseDocument();
+    DestroyWindow(hwnd_);
+}
+
+// Menu items without a handler are shown disabled.
+void CFrameWnd::EnableMenuItems(HMENU popup) {
+    int n = GetMenuItemCount(popup);
+    for (int i = 0; i < n; ++i) {
+        UINT id = GetMenuItemID(popup, i);
+        if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separator or submenu
+        bool on = (view_ && view_->OnCmdMsg(id, false)) || OnCmdMsg(id, false);
+        EnableMenuItem(popup, i, MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+LRESULT CFrameWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_SIZE:
+        if (view_ && view_->hwnd())
+            MoveWindow(view_->hwnd(), 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+        return Default(msg, wp, lp);
+    case WM_COMMAND: {
+        UINT id = LOWORD(wp);
+        if (view_ && view_->OnCmdMsg(id, true)) return 0;
+        OnCmdMsg(id, true);
+        return 0;
+    }
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lp)) EnableMenuItems(reinterpret_cast<HMENU>(wp));
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return Default(msg, wp, lp);
+    }
+}
+
+}  // namespace fw

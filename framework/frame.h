@@ -1,0 +1,58 @@
+// Frame base: the top-level window made from one resource id (menu, accelerators, title),
+// owning the view and routing commands to it before handling them itself.
+#pragma once
+#include <windows.h>
+#include <memory>
+#include <string>
+#include "framework/window.h"
+
+namespace fw {
+
+class CView;
+class CDocument;
+
+constexpr UINT kIdAppExit = 57665;
+constexpr UINT kIdFirstView = 59648;  // child id of the view, as frameworks have it
+
+class CFrameWnd : public Wnd {
+public:
+    static constexpr const char* kDefaultClass = "FwFrame";
+
+    ~CFrameWnd() override;
+
+    // Creates the window from resource `resId`. `appTitle` ends the caption.
+    bool LoadFrame(UINT resId, DWORD style, const std::string& appTitle, HINSTANCE inst);
+    // Takes the view (created as a child at WM_CREATE) and the document.
+    void SetViewAndDocument(std::unique_ptr<CView> view, CDocument* doc);
+
+    CView* GetActiveView() const { return view_.get(); }
+    CDocument* GetActiveDocument() const { return doc_; }
+    HACCEL GetAccelerators() const { return accel_; }
+
+    // Shows the frame; derived frames may change the show state.
+    virtual void ActivateFrame(int nCmdShow);
+    // Recomposes the caption: document title, " - ", application title.
+    void UpdateFrameTitle();
+
+protected:
+    // Hook before creation: the class name and size may be changed here. The default
+    // registers the framework's own frame class.
+    virtual bool PreCreateWindow(CREATESTRUCTA& cs);
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Commands that reach the frame after the view declined them.
+    virtual bool OnCmdMsg(UINT id, bool execute);
+    // The closing sequence of 57665 and the close box.
+    virtual void OnClose();
+
+    HINSTANCE inst_ = nullptr;
+
+private:
+    void EnableMenuItems(HMENU popup);
+
+    std::unique_ptr<CView> view_;
+    CDocument* doc_ = nullptr;
+    HACCEL accel_ = nullptr;
+    std::string appTitle_;
+};
+
+}  // namespace fw

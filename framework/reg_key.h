@@ -1,0 +1,44 @@
+// A registry key held open for its scope, with the program's ways of reading and writing values.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+#include <string>
+#include "framework/handle.h"
+
+namespace fw {
+
+class RegKey {
+public:
+    RegKey() = default;
+
+    // RegCreateKeyExA with class string "REG_DWORD", options 0 and KEY_ALL_ACCESS,
+    // so a missing key is made on first use. Returns the registry's error code.
+    LONG Create(HKEY parent, const char* subkey);
+    // RegOpenKeyExA; a missing key stays missing.
+    LONG Open(HKEY parent, const char* subkey, REGSAM access = KEY_READ);
+    void Close() { key_.reset(); }
+
+    HKEY get() const { return key_.get(); }
+    explicit operator bool() const { return static_cast<bool>(key_); }
+
+    // REG_SZ written with the terminating zero counted in its length.
+    LONG SetString(const char* name, const std::string& value);
+    // 4-byte REG_DWORD.
+    LONG SetDword(const char* name, uint32_t value);
+    LONG Delete(const char* name);
+
+    // Reads a value whatever its type into at most `capacity` bytes (the 255-byte
+    // registry text buffers of the program). On success `out` holds the bytes up to
+    // the first zero; a value larger than the buffer fails and leaves `out` alone.
+    LONG QueryString(const char* name, std::string& out, DWORD capacity = 255) const;
+    // Reads up to 4 bytes straight over `inout` (a shorter value changes only its low
+    // bytes, a longer one fails and leaves `inout` alone), whatever its type.
+    LONG QueryDword(const char* name, int32_t& inout) const;
+    // Type and size of a value, without reading it.
+    LONG QueryInfo(const char* name, DWORD& type, DWORD& size) const;
+
+private:
+    UniqueHandle<KeyTraits> key_;
+};
+
+}  // namespace fw

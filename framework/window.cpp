@@ -1,0 +1,52 @@
+// Message dispatch from the window procedure to Wnd objects.
+#include "framework/window.h"
+
+namespace fw {
+
+bool Wnd::RegisterClassFor(const char* className, HINSTANCE inst, HICON icon, HBRUSH background) {
+    WNDCLASSA wc{};
+    if (GetClassInfoA(inst, className, &wc)) return true;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &Wnd::StaticProc;
+    wc.hInstance = inst;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return RegisterClassA(&wc) != 0;
+}
+
+Wnd* Wnd::FromHandle(HWND w) {
+    return reinterpret_cast<Wnd*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+}
+
+HWND Wnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
+                   int x, int y, int cx, int cy, HWND parent, HMENU menuOrId, HINSTANCE inst) {
+    return CreateWindowExA(exStyle, className, title, style, x, y, cx, cy, parent, menuOrId, inst, this);
+}
+
+LRESULT CALLBACK Wnd::StaticProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    Wnd* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+        self = static_cast<Wnd*>(cs->lpCreateParams);
+        if (self) {
+            self->hwnd_ = w;
+            SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+    } else {
+        self = FromHandle(w);
+    }
+    if (!self) return DefWindowProcA(w, msg, wp, lp);
+    LRESULT r = self->WindowProc(msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->OnNcDestroy();
+    }
+    return r;
+}
+
+LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+}  // namespace fw

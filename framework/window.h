@@ -1,0 +1,36 @@
+// Base of our windows: binds the C++ object to its HWND at WM_NCCREATE and forwards
+// messages to a virtual handler. The object must outlive its window.
+#pragma once
+#include <windows.h>
+
+namespace fw {
+
+class Wnd {
+public:
+    Wnd() = default;
+    virtual ~Wnd() = default;
+    Wnd(const Wnd&) = delete;
+    Wnd& operator=(const Wnd&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+    // Registers a window class whose procedure dispatches to Wnd objects.
+    // Returns false only when the class neither exists nor could be registered.
+    static bool RegisterClassFor(const char* className, HINSTANCE inst, HICON icon = nullptr,
+                                 HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    static LRESULT CALLBACK StaticProc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
+    static Wnd* FromHandle(HWND w);
+
+    HWND CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
+                  int x, int y, int cx, int cy, HWND parent, HMENU menuOrId, HINSTANCE inst);
+
+protected:
+    virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+    // Last message of the window; the handle is cleared after it.
+    virtual void OnNcDestroy() {}
+
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace fw

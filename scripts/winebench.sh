@@ -1,0 +1,111 @@
+# The Wine bench: source this file. A Japanese (code page 932) Wine prefix under build/,
+# Xvfb when there is no display, one persistent wineserver, every program in one
+# 1024x768 virtual desktop, screenshots, pixels, registry queries, Windows versions.
+#
+# 32-bit Windows code needs a kernel that runs 32-bit programs (wine32). Where the
+# kernel refuses them (IA-32 emulation off, as on some virtual machines), Wine can only
+# run 64-bit code: the bench then uses wine64 and tests run the x86_64 build of the
+# same sources. MOV_WINE_ARCH tells which (win32 or win64).
+
+MOV_ROOT=${MOV_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+MOV_BUILD=${MOV_BUILD:-$MOV_ROOT/build}
+
+wb_native_i386() {
+  # Emulated i386 (qemu through binfmt_misc) works but costs ~50 s per Wine start.
+  [ -x /usr/lib/wine/wine ] || return 1
+  if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && grep -q '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null; then
+    return 1
+  fi
+  timeout 20 /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+wb_arch() {
+  if [ -z "${MOV_WINE_ARCH:-}" ]; then
+    if wb_native_i386; then MOV_WINE_ARCH=win32; else MOV_WINE_ARCH=win64; fi
+  fi
+  export MOV_WINE_ARCH
+  echo "$MOV_WINE_ARCH"
+}
+
+wb_env() {
+  wb_arch >/dev/null
+  export WINEPREFIX=${MOV_WINEPREFIX:-$MOV_BUILD/wineprefix-$MOV_WINE_ARCH}
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=ja_JP.UTF-8
+  if [ "$MOV_WINE_ARCH" = win64 ]; then
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+  else
+    export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver64
+  fi
+  [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver32
+}
+
+wb_wine() { "$WINELOADER" "$@"; }
+
+# Xvfb on a free display when none is given; its pid is kept for wb_stop.
+wb_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local n=${MOV_DISPLAY_NUM:-77}
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  MOV_XVFB_PID=$!
+  export DISPLAY=":$n" MOV_XVFB_PID
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "winebench: Xvfb did not start" >&2
+  return 1
+}
+
+wb_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.movani32-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wb_wine wineboot -i >/dev/null 2>&1
+    "$WINESERVER" -w
+    # One shared virtual desktop: programs, test tools and 'wine reg' see each other.
+    wb_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wb_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.movani32-ready"
+  fi
+}
+
+wb_server() { "$WINESERVER" -p >/dev/null 2>&1 || true; }
+
+# Everything a test session needs, in order.
+wb_start() {
+  wb_env
+  wb_display
+  wb_prefix
+  wb_server
+}
+
+wb_stop() {
+  [ -n "${WINESERVER:-}" ] && "$WINESERVER" -k >/dev/null 2>&1
+  [ -n "${WINESERVER:-}" ] && "$WINESERVER" -w >/dev/null 2>&1
+  if [ -n "${MOV_XVFB_PID:-}" ]; then kill "$MOV_XVFB_PID" 2>/dev/null; wait "$MOV_XVFB_PID" 2>/dev/null; fi
+  return 0
+}
+
+wb_screenshot() { /usr/bin/import -display "$DISPLAY" -window root "$1"; }
+
+# wb_pixel FILE X Y: the pixel's colour as RRGGBB.
+wb_pixel() { /usr/bin/convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
+
+# wb_reg_query KEY VALUE: the value's data as 'wine reg query' prints it, or nothing.
+wb_reg_query() {
+  wb_wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { $1=""; $2=""; sub(/^  */, ""); print }'
+}
+
+# wb_winver win98|nt40|win2k|winxp|win7|win10: what GetVersionExA reports.
+wb_winver() { wb_wine winecfg /v "$1" >/dev/null 2>&1; "$WINESERVER" -w 2>/dev/null || true; }
+
+# wb_wait_gone PID SECONDS: waits for a process to end; its exit code in MOV_EXIT.
+wb_wait_gone() {
+  local pid=$1 t=$(( $2 * 10 ))
+  while [ $t -gt 0 ]; do
+    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; MOV_EXIT=$?; return 0; fi
+    sleep 0.1; t=$((t - 1))
+  done
+  return 1
+}

@@ -1,0 +1,32 @@
+# Helpers for e2e tests: the bench is already running (scripts/test); these start the
+# shipped programs in the shared virtual desktop and look at the screen.
+set -euo pipefail
+source "$MOV_SOURCE_DIR/scripts/winebench.sh"
+wb_env
+SHOTS="$MOV_BINARY_DIR/e2e-shots"
+mkdir -p "$SHOTS"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Windows path of a Linux file (Wine maps / to Z:).
+winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
+
+# start_movani ARGS...: starts Movani32.exe in the background, waits for its window.
+start_movani() {
+  ( cd "$MOV_BIN" && exec "$WINELOADER" Movani32.exe "$@" ) &
+  MOVANI_PID=$!
+  for _ in $(seq 150); do
+    "$WINELOADER" "$MOV_BIN/movsend.exe" >/dev/null 2>&1 && return 0
+    sleep 0.2
+  done
+  fail "the MovaniClass window did not appear"
+}
+
+# quit_movani HOW: "57665" or "close"; expects the process to end with exit code 0.
+quit_movani() {
+  "$WINELOADER" "$MOV_BIN/movsend.exe" "$1" || fail "movsend $1 did not find the window"
+  wb_wait_gone "$MOVANI_PID" 20 || fail "Movani32 still running 20 s after $1"
+  [ "$MOV_EXIT" -eq 0 ] || fail "Movani32 exit code $MOV_EXIT after $1"
+  "$WINELOADER" "$MOV_BIN/movsend.exe" 2>/dev/null && fail "window still there after $1"
+  return 0
+}
