@@ -64,7 +64,7 @@ function(mov_e2e_test name script)
   if(NOT WIN32 OR NOT MOV_WINE_TESTS)
     return()
   endif()
-  add_test(NAME ${name} COMMAND bash ${script})
+  add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/run-detached bash ${script})
   set_tests_properties(${name} PROPERTIES LABELS e2e RESOURCE_LOCK wine-desktop TIMEOUT 300
     ENVIRONMENT "MOV_SOURCE_DIR=${PROJECT_SOURCE_DIR};MOV_BINARY_DIR=${PROJECT_BINARY_DIR};MOV_BIN=${PROJECT_BINARY_DIR}/bin")
 endfunction()
