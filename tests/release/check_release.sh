@@ -2,6 +2,7 @@
 # The shipped files are 32-bit Windows PE files that need no MinGW runtime DLL, and the
 # smart-fit library exports exactly _Quillet and _Quillet2.
 set -u
+export LC_ALL=C  # objdump headings are matched in English
 bin=$1
 objdump=i686-w64-mingw32-objdump
 status=0
