@@ -1,0 +1,119 @@
+// Desktop writer: the write sequence of one change, removal, completion and restore at exit.
+#include "engine/desktop_writer.h"
+#include <memory>
+#include "engine/active_desktop.h"
+#include "engine/image_prep.h"
+#include "engine/placement.h"
+#include "framework/reg_key.h"
+#include "settings/registry_paths.h"
+
+namespace mov {
+namespace {
+
+constexpr UINT kNoPaperId = 32772;
+
+PictureSize ReadPictureSize(const std::string& path) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return {};
+    unsigned char head[58] = {};
+    DWORD got = 0;
+    if (!ReadFile(f, head, sizeof head, &got, nullptr)) got = 0;
+    CloseHandle(f);
+    return PictureSizeOf(head, got);
+}
+
+void WriteProfileDesktop(const char* key, const std::string& text) {
+    WriteProfileStringA("Desktop", key, text.c_str());
+}
+
+}  // namespace
+
+void WriteDesktopValue(const char* name, const std::string& text) {
+    fw::RegKey k;
+    if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
+    if (!text.empty()) k.SetString(name, text);
+}
+
+void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, int fromArchive) {
+    ComApartment com;
+    std::unique_ptr<ActiveDesktop> active;
+    if (s_.ActiveDeskTopMode != 2) active = std::make_unique<ActiveDesktop>();
+
+    const PictureSize size = ReadPictureSize(desktopPath);
+    RECT desk{};
+    bool deskKnown = GetWindowRect(GetDesktopWindow(), &desk) != 0;
+    const Placement p = DecidePlacement(s_, size, deskKnown, desk.right, fromArchive != 0);
+    s_.TileWallPaper = p.tileWallPaper;
+
+    if (p.tile == 0) {
+        if (p.smartFit) SmartFit(s_, s_.Adjust, s_.SmartPos);
+        WriteDesktopValue("WallpaperStyle", p.style);
+    }
+    if (p.writeOrigin) {
+        if (s_.OsKind == 1) {
+            fw::RegKey k;
+            if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) == ERROR_SUCCESS)
+                k.SetString("WallpaperOriginX", p.originText);
+        } else {
+            WriteProfileDesktop("WallpaperOriginX", p.originText);
+        }
+    }
+    WriteDesktopValue("TileWallpaper", p.tileText);
+    WriteProfileDesktop("TileWallpaper", p.tileText);
+    if (s_.AutoTile == 2) s_.AutoTile = 1;
+    if (s_.Modify == 1) {
+        if (s_.OsKind == 1)
+            WriteDesktopValue("Wallpaper", desktopPath);
+        else
+            WriteProfileDesktop("Wallpaper", desktopPath);
+    }
+    if (s_.ActiveDeskTopMode != 1)
+        SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(desktopPath.c_str()), SPIF_SENDWININICHANGE);
+    if (s_.ActiveDeskTopMode != 2 && active && active->exists())
+        active->SetWallpaper(p.activeStyle, p.activeUsesDesktopPath ? desktopPath : shellPath);
+}
+
+void DesktopWriter::ShowPaperRemoved(bool removed) {
+    if (view_) {
+        if (HWND button = GetDlgItem(view_, kNoPaperId))
+            SetWindowTextA(button, removed ? "Retern Paper" : "No Paper");
+    }
+    if (frame_) {
+        if (HMENU menu = GetSystemMenu(frame_, FALSE))
+            ModifyMenuA(menu, kNoPaperId, MF_BYCOMMAND | MF_STRING | (removed ? MF_CHECKED : MF_UNCHECKED),
+                        kNoPaperId, "壁紙なし");
+    }
+}
+
+void DesktopWriter::CompleteChange(bool wrotePicture) {
+    if (wrotePicture && fit_.pending == 1) {
+        fit_.pending = 0;
+        s_.Adjust = fit_.savedAdjust;
+    }
+    if (s_.PaperRemoved == 1) ShowPaperRemoved(false);
+    s_.PaperRemoved = 0;
+}
+
+void DesktopWriter::RemoveWallpaper() {
+    ShowPaperRemoved(true);
+    s_.PaperRemoved = 1;
+    char empty[] = "";
+    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
+    if (s_.ActiveDeskTopMode != 1)
+        RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (s_.ActiveDeskTopMode == 2) return;
+    ComApartment com;
+    ActiveDesktop active;
+    active.ClearWallpaper();
+}
+
+void DesktopWriter::RestoreDesktop() {
+    fw::RegKey k;
+    if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
+    if (s_.Modify != 1) k.SetString("TileWallpaper", s_.SysTileWallpaper);
+    k.SetString("WallpaperStyle", s_.SysWallpaperStyle);
+    k.SetString("WallpaperOriginX", s_.SysWallpaperOriginX);
+}
+
+}  // namespace mov

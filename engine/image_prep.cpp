@@ -1,0 +1,79 @@
+// JPEG conversion through the outside reader, and the smart-fit library call.
+#include "engine/image_prep.h"
+#include <windows.h>
+#include <cstdio>
+#include "engine/work_files.h"
+#include "settings/busy_handshake.h"
+
+namespace mov {
+namespace {
+
+using JpegToBmpFn = int(__cdecl*)(const char*, const char*);
+// Both smart fits are given three arguments; _Quillet simply does not read the third.
+using QuilletFn = int(__cdecl*)(const char*, const char*, int);
+
+// Paths that would not fit the callee's buffers are not handed over at all: a cut path
+// would name another file.
+bool Fits(const std::string& path, size_t buffer) { return path.size() < buffer; }
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+int ConvertJpeg(const SettingsRecord& s, const std::string& source, std::string& bitmap) {
+    bitmap = WorkBitmapPath(s);
+    SetFileAttributesA(bitmap.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (s.OsKind == 1 || s.SusiePlugIn == 1) {
+        std::string cmd = "Jpeg2bmp.exe \"" + source + "\" \"" + bitmap + "\"";
+        RunOutsideProgram(cmd, s.ReadTimeOut);
+        return 1;
+    }
+    bool called = false;
+    if (Fits(source, 256) && Fits(bitmap, 256)) {
+        if (HMODULE lib = LoadLibraryExA("jpegfilt.dll", nullptr, 0)) {
+            if (auto fn = reinterpret_cast<JpegToBmpFn>(reinterpret_cast<void*>(GetProcAddress(lib, "JpegToBmp")))) {
+                fn(source.c_str(), bitmap.c_str());
+                called = true;
+            }
+            FreeLibrary(lib);
+        }
+    }
+    if (!called) {
+        std::fputs("message via alternative method\n", stdout);
+        std::fflush(stdout);
+    }
+    return 1;
+}
+
+int SmartFit(const SettingsRecord& s, int adjust, int position) {
+    const std::string work = WorkBitmapPath(s);
+    const std::string out = SmartFitOutputPath(s);
+    int result = 0;
+    // A leftover output of an earlier run must not pass for this picture's fit.
+    SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(out.c_str());
+    if (Fits(work, 260) && Fits(out, 260)) {
+        if (HMODULE lib = LoadLibraryExA("QuilletDll.dll", nullptr, 0)) {
+            const char* name = adjust == 4 ? "_Quillet2" : "_Quillet";
+            if (auto fn = reinterpret_cast<QuilletFn>(reinterpret_cast<void*>(GetProcAddress(lib, name))))
+                fn(work.c_str(), out.c_str(), position);
+            FreeLibrary(lib);
+            result = 1;
+        }
+    }
+    SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (s.OsKind == 1) {
+        // Delete-then-move only when there is something to move, so a failed fit keeps
+        // the unfitted picture instead of leaving no bitmap at all.
+        if (Exists(out)) {
+            DeleteFileA(work.c_str());
+            MoveFileA(out.c_str(), work.c_str());
+        }
+    } else {
+        MoveFileExA(out.c_str(), work.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+    return result;
+}
+
+}  // namespace mov

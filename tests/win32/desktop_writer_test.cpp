@@ -1,0 +1,255 @@
+// The desktop writer against Wine's real registry, profile file and desktop.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "engine/desktop_writer.h"
+#include "settings/registry_paths.h"
+#include "test_support.h"
+
+namespace {
+
+using testsupport::RegText;
+using testsupport::ScratchDir;
+using testsupport::WriteBmp;
+
+const char* const kValues[] = {"Wallpaper", "TileWallpaper", "WallpaperStyle", "WallpaperOriginX"};
+
+std::string Profile(const char* key) {
+    char buf[512];
+    GetProfileStringA("Desktop", key, "<absent>", buf, sizeof buf);
+    return buf;
+}
+
+std::string CurrentWallpaper() {
+    char buf[MAX_PATH] = {};
+    SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof buf, buf, 0);
+    return buf;
+}
+
+class DesktopWriterTest : public ::testing::Test {
+protected:
+    DesktopWriterTest() : dir("movdesk"), writer(s, fit) {}
+    void SetUp() override {
+        HKEY k;
+        RegCreateKeyA(HKEY_CURRENT_USER, mov::kDesktopKey, &k);
+        RegCloseKey(k);
+        Clear();
+        s.OsKind = 3;
+        s.ActiveDeskTopMode = 2;
+    }
+    void Clear() {
+        for (const char* v : kValues) {
+            testsupport::RegDeleteValueIn(HKEY_CURRENT_USER, mov::kDesktopKey, v);
+            WriteProfileStringA("Desktop", v, nullptr);
+        }
+    }
+    std::string Reg(const char* v) { return RegText(HKEY_CURRENT_USER, mov::kDesktopKey, v); }
+    std::string Picture(int w, int h) {
+        std::string p = dir.file("p" + std::to_string(w) + "x" + std::to_string(h) + ".bmp");
+        WriteBmp(p, w, h);
+        return p;
+    }
+
+    ScratchDir dir;
+    mov::SettingsRecord s;
+    mov::FitOverride fit;
+    mov::DesktopWriter writer;
+};
+
+TEST_F(DesktopWriterTest, TiledPictureWritesTileButNoStyle) {
+    std::string pic = Picture(300, 200);
+    s.TileWallPaper = 1;
+    s.Adjust = 1;
+    writer.ApplyWallpaper(pic, pic, 0);
+    EXPECT_EQ(Reg("TileWallpaper"), "1");
+    EXPECT_EQ(Profile("TileWallpaper"), "1");
+    EXPECT_EQ(Reg("WallpaperStyle"), "<absent>");
+    EXPECT_EQ(Profile("WallpaperOriginX"), "<absent>");
+    EXPECT_EQ(CurrentWallpaper(), pic);
+}
+
+TEST_F(DesktopWriterTest, AutomaticTilingDecidesEachChangeBySize) {
+    s.AutoTile = 1;
+    s.TileWallPaper = 2;
+    struct { int w, h; const char* tile; } cases[] = {{639, 479, "1"}, {640, 100, "0"}, {100, 480, "0"}};
+    for (auto c : cases) {
+        writer.ApplyWallpaper(Picture(c.w, c.h), "", 0);
+        EXPECT_EQ(Reg("TileWallpaper"), c.tile) << c.w << "x" << c.h;
+        EXPECT_EQ(s.TileWallPaper, c.tile[0] - '0');
+        EXPECT_EQ(s.AutoTile, 1);
+    }
+}
+
+TEST_F(DesktopWriterTest, OneChangeOverrideOfAutomaticPlacementIsUsedUp) {
+    s.AutoTile = 2;  // the centre/tile toggle suspended it
+    s.TileWallPaper = 1;
+    writer.ApplyWallpaper(Picture(800, 600), "", 0);
+    EXPECT_EQ(Reg("TileWallpaper"), "1");
+    EXPECT_EQ(s.AutoTile, 1);
+}
+
+TEST_F(DesktopWriterTest, RangeFitStretchesBetweenTheBoundsOnly) {
+    s.TileWallPaper = 0;
+    s.Adjust = 2;
+    struct { int h; const char* style; } cases[] = {{59, "0"}, {60, "2"}, {80, "2"}, {81, "0"}};
+    for (auto c : cases) {
+        Clear();
+        writer.ApplyWallpaper(Picture(100, c.h), "", 0);
+        EXPECT_EQ(Reg("WallpaperStyle"), c.style) << "ratio " << c.h;
+    }
+    Clear();
+    writer.ApplyWallpaper(dir.file("missing.bmp"), "", 0);
+    EXPECT_EQ(Reg("WallpaperStyle"), "<absent>");
+    EXPECT_EQ(Reg("TileWallpaper"), "0");
+}
+
+TEST_F(DesktopWriterTest, TileOriginGoesWhereTheSystemKindKeepsIt) {
+    s.TiledatRight = 1;
+    s.TileWallPaper = 1;
+    std::string pic = Picture(300, 100);
+    writer.ApplyWallpaper(pic, "", 0);  // the virtual desktop is 1024 pixels wide
+    EXPECT_EQ(Profile("WallpaperOriginX"), "724");
+
+    Clear();
+    s.OsKind = 1;
+    writer.ApplyWallpaper(pic, "", 0);
+    EXPECT_EQ(Reg("WallpaperOriginX"), "724");
+
+    Clear();
+    s.TileWallPaper = 0;
+    writer.ApplyWallpaper(pic, "", 0);
+    EXPECT_EQ(Reg("WallpaperOriginX"), "0");
+}
+
+TEST_F(DesktopWriterTest, ModifyRecordsThePictureAsTheDesktopsOwn) {
+    std::string pic = Picture(64, 64);
+    writer.ApplyWallpaper(pic, "", 0);
+    EXPECT_EQ(Reg("Wallpaper"), "<absent>");
+    EXPECT_EQ(Profile("Wallpaper"), "<absent>");
+    s.Modify = 1;
+    writer.ApplyWallpaper(pic, "", 0);
+    EXPECT_EQ(Profile("Wallpaper"), pic);
+    Clear();
+    s.OsKind = 1;
+    writer.ApplyWallpaper(pic, "", 0);
+    EXPECT_EQ(Reg("Wallpaper"), pic);
+}
+
+TEST_F(DesktopWriterTest, ActiveDesktopOnlyModeLeavesTheSystemWallpaperAlone) {
+    std::string first = Picture(40, 40), second = Picture(50, 50);
+    writer.ApplyWallpaper(first, first, 0);
+    ASSERT_EQ(CurrentWallpaper(), first);
+    s.ActiveDeskTopMode = 1;
+    writer.ApplyWallpaper(second, second, 0);
+    EXPECT_EQ(CurrentWallpaper(), first);
+    s.ActiveDeskTopMode = 0;  // both: the system call, then the shell object if it exists
+    writer.ApplyWallpaper(second, second, 0);
+    EXPECT_EQ(CurrentWallpaper(), second);
+}
+
+TEST_F(DesktopWriterTest, BadPicturesAreWrittenCentredWithoutASize) {
+    s.AutoTile = 1;
+    s.TileWallPaper = 2;
+    s.Adjust = 2;
+    s.TiledatRight = 1;
+    std::vector<std::string> bad;
+    bad.push_back(dir.file("short.bmp"));
+    testsupport::WriteBytes(bad.back(), std::vector<unsigned char>(25, 'B'));
+    bad.push_back(Picture(0, 100));
+    bad.push_back(Picture(-5, -5));
+    bad.push_back(dir.path());  // a folder
+    bad.push_back(dir.file("none.bmp"));
+    for (const std::string& p : bad) {
+        Clear();
+        writer.ApplyWallpaper(p, p, 0);
+        EXPECT_EQ(Reg("TileWallpaper"), "0") << p;
+        EXPECT_EQ(Reg("WallpaperStyle"), "<absent>") << p;
+        EXPECT_EQ(Profile("WallpaperOriginX"), "0") << p;
+    }
+    EXPECT_EQ(s.TileWallPaper, 2);  // still undecided: automatic
+}
+
+TEST_F(DesktopWriterTest, ExitPutsBackTheStartUpValues) {
+    s.SysTileWallpaper = "0";
+    s.SysWallpaperStyle = "";
+    s.SysWallpaperOriginX = "12";
+    writer.ApplyWallpaper(Picture(30, 30), "", 0);  // tiles: "1"
+    writer.RestoreDesktop();
+    EXPECT_EQ(Reg("TileWallpaper"), "0");
+    EXPECT_EQ(Reg("WallpaperStyle"), "");  // written even when empty
+    EXPECT_EQ(Reg("WallpaperOriginX"), "12");
+    s.Modify = 1;
+    writer.ApplyWallpaper(Picture(30, 30), "", 0);
+    writer.RestoreDesktop();
+    EXPECT_EQ(Reg("TileWallpaper"), "1");
+}
+
+TEST_F(DesktopWriterTest, WriteDesktopValueSkipsEmptyTexts) {
+    mov::WriteDesktopValue("WallpaperStyle", "");
+    EXPECT_EQ(Reg("WallpaperStyle"), "<absent>");
+    mov::WriteDesktopValue("WallpaperStyle", "2");
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_TRUE(testsupport::RegPeek(HKEY_CURRENT_USER, mov::kDesktopKey, "WallpaperStyle", type, bytes));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(bytes, std::string("2\0", 2));
+}
+
+// A frame with entry 32772 in its system menu and a view child with the "NoPaper" button.
+class PaperWindows {
+public:
+    PaperWindows() {
+        frame = CreateWindowA("STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+        view = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 200, 100, frame, nullptr, nullptr, nullptr);
+        button = CreateWindowA("BUTTON", "NoPaper", WS_CHILD, 0, 0, 80, 20, view,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(32772)), nullptr, nullptr);
+        AppendMenuA(GetSystemMenu(frame, FALSE), MF_STRING, 32772, "壁紙なし");
+    }
+    ~PaperWindows() { DestroyWindow(frame); }
+    std::string Caption() {
+        char b[64] = {};
+        GetWindowTextA(button, b, sizeof b);
+        return b;
+    }
+    UINT MenuState() { return GetMenuState(GetSystemMenu(frame, FALSE), 32772, MF_BYCOMMAND); }
+    std::string MenuText() {
+        char b[64] = {};
+        GetMenuStringA(GetSystemMenu(frame, FALSE), 32772, b, sizeof b, MF_BYCOMMAND);
+        return b;
+    }
+    HWND frame, view, button;
+};
+
+TEST_F(DesktopWriterTest, RemovalShowsNoPictureUntilTheNextChange) {
+    PaperWindows w;
+    writer.SetWindows(w.frame, w.view);
+    std::string pic = Picture(100, 100);
+    s.Modify = 1;
+    writer.ApplyWallpaper(pic, "", 0);
+    writer.RemoveWallpaper();
+    EXPECT_EQ(s.PaperRemoved, 1);
+    EXPECT_EQ(CurrentWallpaper(), "");
+    EXPECT_EQ(Profile("Wallpaper"), pic);  // the stored picture stays
+    EXPECT_EQ(w.Caption(), "Retern Paper");
+    EXPECT_TRUE(w.MenuState() & MF_CHECKED);
+    EXPECT_EQ(w.MenuText(), "壁紙なし");
+
+    writer.CompleteChange(false);  // even a change with nothing to show ends the state
+    EXPECT_EQ(s.PaperRemoved, 0);
+    EXPECT_EQ(w.Caption(), "No Paper");
+    EXPECT_FALSE(w.MenuState() & MF_CHECKED);
+    EXPECT_EQ(w.MenuText(), "壁紙なし");
+}
+
+TEST_F(DesktopWriterTest, FitOverrideIsUndoneOnlyByAChangeThatShowedAPicture) {
+    s.Adjust = 0;
+    fit.pending = 1;
+    fit.savedAdjust = 4;
+    writer.CompleteChange(false);
+    EXPECT_EQ(fit.pending, 1);
+    EXPECT_EQ(s.Adjust, 0);
+    writer.CompleteChange(true);
+    EXPECT_EQ(fit.pending, 0);
+    EXPECT_EQ(s.Adjust, 4);
+}
+
+}  // namespace

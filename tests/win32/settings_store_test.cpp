@@ -1,0 +1,224 @@
+// Loading and saving the settings record against Wine's real registry.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "framework/reg_key.h"
+#include "settings/registry_paths.h"
+#include "settings/settings_store.h"
+#include "test_support.h"
+
+namespace {
+
+using mov::SettingsRecord;
+using testsupport::RegPeek;
+using testsupport::RegText;
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* k : {mov::kModeKey, mov::kSpecialKey, mov::kAdditionalKey}) RegDeleteKeyA(HKEY_CURRENT_USER, k);
+        s.JpegAvailable = 1;
+    }
+    void Put(const char* key, const char* name, const char* text) {
+        fw::RegKey k;
+        ASSERT_EQ(k.Create(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
+        k.SetString(name, text);
+    }
+    void PutRaw(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
+        fw::RegKey k;
+        ASSERT_EQ(k.Create(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
+        RegSetValueExA(k.get(), name, 0, type, static_cast<const BYTE*>(data), size);
+    }
+    SettingsRecord s;
+};
+
+TEST_F(SettingsStoreTest, EmptyRegistryLoadsTheDefaultsAndMakesTheKeys) {
+    s.TileWallPaper = 0;  // whatever was in memory before
+    s.Interval = 99;
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.SCenabled, 0);
+    EXPECT_EQ(s.JPEGRead, 1);
+    EXPECT_EQ(s.FrontMaxChange, 0);
+    EXPECT_EQ(s.IconOn, 1);
+    EXPECT_EQ(s.Change, 0);
+    EXPECT_EQ(s.Adjust, 0);
+    EXPECT_EQ(s.SmartPos, 0);
+    EXPECT_EQ(s.Interval, 2);
+    EXPECT_EQ(s.ReadTimeOut, 60);
+    EXPECT_EQ(s.TileWallPaper, 1);
+    EXPECT_EQ(s.TileLength, 640);
+    EXPECT_EQ(s.TileHeight, 480);
+    EXPECT_EQ(s.Modify, 0);
+    EXPECT_EQ(s.AdBegin, 60);
+    EXPECT_EQ(s.AdEnd, 80);
+    EXPECT_EQ(s.TiledatRight, 0);
+    EXPECT_EQ(s.Inactive, 0);
+    EXPECT_EQ(s.BMPSort, 0);
+    EXPECT_EQ(s.DelayedAction, 0);
+    EXPECT_EQ(s.WrightButton, 1);
+    EXPECT_EQ(s.ActiveDeskTopMode, 2);
+    EXPECT_EQ(s.AutoTile, 0);
+    EXPECT_EQ(s.PaperRemoved, 0);
+    for (const char* k : {mov::kModeKey, mov::kSpecialKey, mov::kAdditionalKey}) {
+        HKEY h;
+        EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, k, 0, KEY_READ, &h), ERROR_SUCCESS) << k;
+        RegCloseKey(h);
+    }
+
+    SettingsRecord noJpeg;
+    noJpeg.JpegAvailable = 0;
+    mov::LoadSettings(noJpeg);
+    EXPECT_EQ(noJpeg.JPEGRead, 0);
+}
+
+TEST_F(SettingsStoreTest, WordsAreMatchedExactlyWithPerFieldFallBacks) {
+    Put(mov::kModeKey, "Change", "rand");
+    Put(mov::kModeKey, "SCenabled", "Only");
+    Put(mov::kModeKey, "Adjust", "Smart2");
+    Put(mov::kModeKey, "SmartPos", "left");
+    Put(mov::kModeKey, "IconOn", "No");
+    Put(mov::kSpecialKey, "WrightButton", "Middle");
+    Put(mov::kSpecialKey, "Inactive", "ScreenSaver");
+    Put(mov::kSpecialKey, "TiledatRight", "Yes");
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.Change, 0);
+    EXPECT_EQ(s.SCenabled, 1);
+    EXPECT_EQ(s.Adjust, 4);
+    EXPECT_EQ(s.SmartPos, 0);
+    EXPECT_EQ(s.IconOn, 0);
+    EXPECT_EQ(s.WrightButton, 5);
+    EXPECT_EQ(s.Inactive, 1);
+    EXPECT_EQ(s.TiledatRight, 1);
+}
+
+TEST_F(SettingsStoreTest, ActiveDesktopModeDependsOnTheBrowser) {
+    struct Case { const char* stored; int ie, integrated, expect; } cases[] = {
+        {nullptr, 2, 1, 2},       // absent: "Standerd"
+        {"Sideways", 2, 1, 0},    // present but unknown: "Both"
+        {"Active", 3, 1, 1},
+        {"Active", 4, 1, 2},      // browser 6.0 cannot take it
+        {"Both", 1, 0, 2},        // browser not integrated
+        {"Both", 0, 1, 2},
+    };
+    for (const Case& c : cases) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, mov::kAdditionalKey);
+        if (c.stored) Put(mov::kAdditionalKey, "ActiveDeskTopMode", c.stored);
+        SettingsRecord r;
+        r.IeVersion = c.ie;
+        r.IntegratedBrowser = c.integrated;
+        mov::LoadSettings(r);
+        EXPECT_EQ(r.ActiveDeskTopMode, c.expect) << (c.stored ? c.stored : "(absent)") << " ie " << c.ie;
+    }
+    // Loaded as 2 with browser 6.0, the next save writes the standard desktop.
+    mov::SaveSettings(s);
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, mov::kAdditionalKey, "ActiveDeskTopMode"), "Standerd");
+}
+
+TEST_F(SettingsStoreTest, JpegReadingNeedsAReader) {
+    Put(mov::kModeKey, "JPEGRead", "Yes");
+    s.JpegAvailable = 0;
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.JPEGRead, 0);
+    mov::SaveSettings(s);
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, mov::kModeKey, "JPEGRead"), "No");
+}
+
+TEST_F(SettingsStoreTest, AutomaticPlacementSurvivesASave) {
+    DWORD two = 2;
+    PutRaw(mov::kModeKey, "TileWallPaper", REG_DWORD, &two, 4);
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.TileWallPaper, 2);
+    EXPECT_EQ(s.AutoTile, 1);
+    s.TileWallPaper = 0;  // a change decided "centred"
+    mov::SaveSettings(s);
+    EXPECT_EQ(s.TileWallPaper, 2);
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_TRUE(RegPeek(HKEY_CURRENT_USER, mov::kModeKey, "TileWallPaper", type, bytes));
+    EXPECT_EQ(bytes, std::string("\x02\0\0\0", 4));
+}
+
+TEST_F(SettingsStoreTest, SaveWritesExactWordsAndTypesButNeverReadTimeOut) {
+    DWORD five = 5;
+    PutRaw(mov::kModeKey, "ReadTimeOut", REG_DWORD, &five, 4);
+    s.Change = 2;
+    s.Adjust = 3;
+    s.SCenabled = 2;
+    s.Interval = 15;
+    s.ReadTimeOut = 77;
+    s.WrightButton = 4;
+    mov::SaveSettings(s);
+
+    struct Word { const char* key; const char* name; const char* text; } words[] = {
+        {mov::kModeKey, "SCenabled", "No"},       {mov::kModeKey, "JPEGRead", "Yes"},
+        {mov::kModeKey, "FrontMaxChange", "No"},  {mov::kModeKey, "IconOn", "Yes"},
+        {mov::kModeKey, "Change", "Rand2"},       {mov::kModeKey, "Adjust", "Smart"},
+        {mov::kModeKey, "SmartPos", "Center"},    {mov::kSpecialKey, "TiledatRight", "No"},
+        {mov::kSpecialKey, "Inactive", "None"},   {mov::kSpecialKey, "WrightButton", "Tile"},
+        {mov::kAdditionalKey, "ActiveDeskTopMode", "Standerd"},
+    };
+    for (const Word& w : words) {
+        DWORD type = 0;
+        std::string bytes;
+        ASSERT_TRUE(RegPeek(HKEY_CURRENT_USER, w.key, w.name, type, bytes)) << w.name;
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << w.name;
+        EXPECT_EQ(bytes, std::string(w.text) + '\0') << w.name;  // length counts the zero
+    }
+    for (const char* n : {"Interval", "AdBegin", "AdEnd", "TileWallPaper", "TileLength", "TileHeight", "Modify"}) {
+        DWORD type = 0;
+        std::string bytes;
+        ASSERT_TRUE(RegPeek(HKEY_CURRENT_USER, mov::kModeKey, n, type, bytes)) << n;
+        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << n;
+        EXPECT_EQ(bytes.size(), 4u) << n;
+    }
+    SettingsRecord back;
+    back.JpegAvailable = 1;
+    mov::LoadSettings(back);
+    EXPECT_EQ(back.Interval, 15);
+    EXPECT_EQ(back.ReadTimeOut, 5);  // the hand-written value is left alone
+    EXPECT_EQ(back.Change, 2);
+    EXPECT_EQ(back.WrightButton, 4);
+}
+
+TEST_F(SettingsStoreTest, WrongTypesAndSizesGiveSaneValues) {
+    Put(mov::kModeKey, "Interval", "5");                       // text where a number belongs
+    unsigned long long eight = 0x100000007ull;
+    PutRaw(mov::kModeKey, "TileLength", REG_QWORD, &eight, 8);  // too large a number
+    unsigned char three[3] = {9, 9, 9};
+    PutRaw(mov::kModeKey, "TileHeight", REG_BINARY, three, 3);  // too small a number
+    DWORD raw = 30;
+    PutRaw(mov::kModeKey, "AdBegin", REG_BINARY, &raw, 4);      // 4 bytes of another type: taken
+    std::string longWord(299, 'R');
+    Put(mov::kModeKey, "Change", longWord.c_str());             // 300 bytes with the zero
+    DWORD one = 1;
+    PutRaw(mov::kModeKey, "Adjust", REG_DWORD, &one, 4);        // a number where a word belongs
+    Put(mov::kSpecialKey, "WrightButton", longWord.c_str());
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.Interval, 2);
+    EXPECT_EQ(s.TileLength, 640);
+    EXPECT_EQ(s.TileHeight, 480);
+    EXPECT_EQ(s.AdBegin, 30);
+    EXPECT_EQ(s.Change, 0);
+    EXPECT_EQ(s.Adjust, 0);
+    EXPECT_EQ(s.WrightButton, 1);  // unreadable reads as absent: "Next"
+}
+
+TEST_F(SettingsStoreTest, LhaProbeNeedsBothFilesInTheCurrentDirectory) {
+    testsupport::ScratchDir dir("movlha");
+    char old[MAX_PATH];
+    GetCurrentDirectoryA(sizeof old, old);
+    ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.LhaAvailable, 0);
+    testsupport::WriteBytes(dir.file("MeltLha.exe"), {'M', 'Z'});
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.LhaAvailable, 0);
+    testsupport::WriteBytes(dir.file("UnLha32.dll"), {'M', 'Z'});
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.LhaAvailable, 1);
+    DeleteFileA(dir.file("MeltLha.exe").c_str());
+    mov::LoadSettings(s);
+    EXPECT_EQ(s.LhaAvailable, 0);
+    SetCurrentDirectoryA(old);
+}
+
+}  // namespace
