@@ -8,6 +8,10 @@ mkdir -p "$SHOTS"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# A failed test must not leave its Movani32 running for the next one to find.
+cleanup_movani() { if [ -n "${MOVANI_PID:-}" ] && kill -0 "$MOVANI_PID" 2>/dev/null; then kill "$MOVANI_PID"; fi; }
+trap cleanup_movani EXIT
+
 # Windows path of a Linux file (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
 
