@@ -1,6 +1,14 @@
 // Document steps of the program: start-up probe and closing work are added here.
 #include "collection/movani32_doc.h"
+#include "settings/settings_store.h"
 
-bool CMovani32Doc::OnNewDocument() { return fw::CDocument::OnNewDocument(); }
+bool CMovani32Doc::OnNewDocument() {
+    if (!fw::CDocument::OnNewDocument()) return false;
+    LoadSettings();
+    return true;
+}
 
 void CMovani32Doc::OnCloseDocument() { fw::CDocument::OnCloseDocument(); }
+
+void CMovani32Doc::LoadSettings() { mov::LoadSettings(settings); }
+void CMovani32Doc::SaveSettings() { mov::SaveSettings(settings); }
