@@ -14,6 +14,7 @@
 
 #include "components/jpeg/bmp_layout.h"
 #include "components/jpeg/exif_orientation.h"
+#include "components/jpeg/truncation_guard.h"
 
 namespace jpeg {
 
@@ -124,7 +125,7 @@ void ReverseRow(uint8_t* row, uint32_t width) {
 class Decoder {
 public:
     Decoder(ByteReader& in, ByteWriter& out, const ConvertOptions& options)
-        : in_(in), out_(out), options_(options) {}
+        : guard_(in), out_(out), options_(options) {}
     ~Decoder() {
         if (created_) jpeg_destroy_decompress(&cinfo_);
     }
@@ -136,7 +137,7 @@ private:
     ConvertStatus WriteStraight();
     ConvertStatus WriteTurned();
 
-    ByteReader& in_;
+    TruncationGuard guard_;
     ByteWriter& out_;
     ConvertOptions options_;
     jpeg_decompress_struct cinfo_{};
@@ -183,7 +184,7 @@ bool Decoder::Setup() {
     src_->pub.term_source = TermSource;
     src_->pub.bytes_in_buffer = 0;
     src_->pub.next_input_byte = nullptr;
-    src_->reader = &in_;
+    src_->reader = &guard_;
     cinfo_.src = &src_->pub;
     progress_.progress_monitor = OnProgress;
     cinfo_.progress = &progress_;
