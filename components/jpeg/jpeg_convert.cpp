@@ -285,13 +285,17 @@ ConvertStatus Decoder::WriteTurned() {
     const bool fromBottom = orientation_ == 6 || orientation_ == 7;  // output column ox reads source row H-1-ox
     for (uint32_t fileRow = 0; fileRow < outH;) {
         uint32_t n = outH - fileRow < kBandRows ? outH - fileRow : kBandRows;
-        for (uint32_t i = 0; i < n; ++i) {
-            uint32_t oy = outH - 1 - (fileRow + i);
-            uint32_t sx = fromRight ? width_ - 1 - oy : oy;
-            uint8_t* dst = band_.data() + static_cast<size_t>(i) * stride;
-            for (uint32_t ox = 0; ox < outW; ++ox, dst += 3) {
-                uint32_t sy = fromBottom ? height_ - 1 - ox : ox;
-                const uint8_t* p = whole_.data() + sy * srcStride + static_cast<size_t>(sx) * 3;
+        // Band row i is output row oy = outH-1-(fileRow+i), read from source column sx(oy);
+        // the n columns of a band sit side by side in each source row, so walk source
+        // rows and copy short runs rather than striding down whole columns.
+        uint32_t oyFirst = outH - 1 - fileRow;
+        for (uint32_t ox = 0; ox < outW; ++ox) {
+            uint32_t sy = fromBottom ? height_ - 1 - ox : ox;
+            const uint8_t* srcRow = whole_.data() + sy * srcStride;
+            uint8_t* dst = band_.data() + static_cast<size_t>(ox) * 3;
+            for (uint32_t i = 0; i < n; ++i, dst += stride) {
+                uint32_t oy = oyFirst - i;
+                const uint8_t* p = srcRow + static_cast<size_t>(fromRight ? width_ - 1 - oy : oy) * 3;
                 dst[0] = p[0];
                 dst[1] = p[1];
                 dst[2] = p[2];
