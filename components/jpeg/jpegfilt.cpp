@@ -4,11 +4,9 @@
 
 extern "C" __declspec(dllexport) int __cdecl JpegToBmp(const char* jpegPath, const char* bmpPath) {
     if (jpegPath == nullptr || bmpPath == nullptr) return 0;
-    jpeg::FileStatus s = jpeg::ConvertJpegFile(jpeg::HostFileSystem(), jpegPath, bmpPath);
-    return s == jpeg::FileStatus::kOk ? 1 : 0;
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
-    return TRUE;
+    try {  // nothing may escape into the caller
+        return jpeg::ConvertJpegFile(jpeg::HostFileSystem(), jpegPath, bmpPath) == jpeg::FileStatus::kOk ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
 }
