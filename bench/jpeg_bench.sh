@@ -26,13 +26,11 @@ fi
 # The same picture with EXIF orientation 6 (the turned case holds the whole picture).
 ROT=$B/photo24mp-rot6.jpg
 if [ ! -f "$ROT" ]; then
-  python3 - "$PHOTO" "$ROT" <<'PY'
-import struct, sys
-d = open(sys.argv[1], 'rb').read()
-tiff = b'II' + struct.pack('<HI', 42, 8) + struct.pack('<H', 1) + struct.pack('<HHIHH', 0x0112, 3, 1, 6, 0) + b'\0' * 4
-body = b'Exif\0\0' + tiff
-open(sys.argv[2], 'wb').write(d[:2] + b'\xff\xe1' + struct.pack('>H', len(body) + 2) + body + d[2:])
-PY
+  # APP1 right after SOI: "Exif\0\0", little-endian TIFF, one IFD0 entry: orientation (0x0112) = 6.
+  { head -c 2 "$PHOTO"
+    printf '\xff\xe1\x00\x22Exif\x00\x00II\x2a\x00\x08\x00\x00\x00\x01\x00'
+    printf '\x12\x01\x03\x00\x01\x00\x00\x00\x06\x00\x00\x00\x00\x00\x00\x00'
+    tail -c +3 "$PHOTO"; } > "$ROT"
 fi
 
 # measure NAME COMMAND...: one run, appends "seconds kilobytes" to $B/NAME.runs

@@ -14,10 +14,7 @@ $im "$tmp/src.ppm" -colorspace Gray -quality 75 "$out/grey.jpg"
 $im "$tmp/src.ppm" -colorspace CMYK -quality 75 "$out/cmyk.jpg"
 cjpeg -quality 75 -restart 1 -sample 2x1 -outfile "$out/restart422.jpg" "$tmp/src.ppm"
 # Orientation 6 in a big-endian EXIF block after SOI.
-python3 - "$out/baseline420.jpg" "$out/exif6.jpg" <<'PY'
-import struct, sys
-data = open(sys.argv[1], 'rb').read()
-tiff = b'MM' + struct.pack('>HI', 42, 8) + struct.pack('>H', 1) + struct.pack('>HHIHH', 0x0112, 3, 1, 6, 0) + b'\0\0\0\0'
-body = b'Exif\0\0' + tiff
-open(sys.argv[2], 'wb').write(data[:2] + b'\xff\xe1' + struct.pack('>H', len(body) + 2) + body + data[2:])
-PY
+{ head -c 2 "$out/baseline420.jpg"
+  printf '\xff\xe1\x00\x22Exif\x00\x00MM\x00\x2a\x00\x00\x00\x08\x00\x01'
+  printf '\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00\x00\x00\x00\x00'
+  tail -c +3 "$out/baseline420.jpg"; } > "$out/exif6.jpg"
