@@ -1,0 +1,325 @@
+// JPEG to BMP on libjpeg: errors come back by longjmp, rows go straight to their file place.
+#include "components/jpeg/jpeg_convert.h"
+
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <cstring>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "components/jpeg/bmp_layout.h"
+#include "components/jpeg/exif_orientation.h"
+#include "components/jpeg/truncation_guard.h"
+
+namespace jpeg {
+
+size_t MemoryReader::Read(void* buf, size_t size) {
+    size_t n = size < left_ ? size : left_;
+    if (n > 0) std::memcpy(buf, p_, n);
+    p_ += n;
+    left_ -= n;
+    return n;
+}
+
+namespace {
+
+// A crafted progressive file can carry thousands of tiny scans, each costing a full
+// pass over the coefficients; real encoders write a dozen or so.
+constexpr int kMaxScans = 500;
+constexpr size_t kInputBufferSize = 64 * 1024;
+constexpr uint32_t kBandRows = 16;
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    jmp_buf jump;
+};
+
+void OnError(j_common_ptr cinfo) { longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1); }
+// The programs have no console; warnings (corrupt or missing data) are not fatal.
+void OnMessage(j_common_ptr) {}
+
+void OnProgress(j_common_ptr cinfo) {
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number > kMaxScans) ERREXIT(cinfo, JERR_NOT_COMPILED);
+}
+
+// Source manager over a ByteReader. A short file ends in a made-up EOI marker, so
+// libjpeg decodes what is there and fills the rest.
+struct Source {
+    jpeg_source_mgr pub;
+    ByteReader* reader;
+    bool startOfFile;
+    JOCTET buffer[kInputBufferSize];
+};
+
+void InitSource(j_decompress_ptr cinfo) {
+    reinterpret_cast<Source*>(cinfo->src)->startOfFile = true;
+}
+
+boolean FillInput(j_decompress_ptr cinfo) {
+    auto* s = reinterpret_cast<Source*>(cinfo->src);
+    size_t n = s->reader->Read(s->buffer, sizeof s->buffer);
+    if (n == 0) {
+        if (s->startOfFile) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        s->buffer[0] = 0xFF;
+        s->buffer[1] = JPEG_EOI;
+        n = 2;
+    }
+    s->pub.next_input_byte = s->buffer;
+    s->pub.bytes_in_buffer = n;
+    s->startOfFile = false;
+    return TRUE;
+}
+
+void SkipInput(j_decompress_ptr cinfo, long count) {
+    if (count <= 0) return;
+    jpeg_source_mgr* src = cinfo->src;
+    size_t left = static_cast<size_t>(count);
+    while (left > src->bytes_in_buffer) {
+        left -= src->bytes_in_buffer;
+        FillInput(cinfo);  // never suspends
+    }
+    src->next_input_byte += left;
+    src->bytes_in_buffer -= left;
+}
+
+void TermSource(j_decompress_ptr) {}
+
+// Rounded c*k/255 per channel: Adobe applications store CMYK inverted (0 = full ink).
+inline uint8_t InkToValue(unsigned v, unsigned k) { return static_cast<uint8_t>((2 * v * k + 255) / 510); }
+
+void CmykRowToBgr(const uint8_t* cmyk, uint8_t* bgr, uint32_t width, bool inverted) {
+    for (uint32_t x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
+        unsigned c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        bgr[0] = InkToValue(y, k);
+        bgr[1] = InkToValue(m, k);
+        bgr[2] = InkToValue(c, k);
+    }
+}
+
+void ReverseRow(uint8_t* row, uint32_t width) {
+    uint8_t* a = row;
+    uint8_t* b = row + (static_cast<size_t>(width) - 1) * 3;
+    for (; a < b; a += 3, b -= 3) {
+        for (int i = 0; i < 3; ++i) {
+            uint8_t t = a[i];
+            a[i] = b[i];
+            b[i] = t;
+        }
+    }
+}
+
+// Everything that must survive a longjmp lives here, not in the function that calls setjmp.
+class Decoder {
+public:
+    Decoder(ByteReader& in, ByteWriter& out, const ConvertOptions& options)
+        : guard_(in), out_(out), options_(options) {}
+    ~Decoder() {
+        if (created_) jpeg_destroy_decompress(&cinfo_);
+    }
+    ConvertStatus Run(ConvertInfo* info);
+
+private:
+    bool Setup();
+    void ReadBand(uint8_t* const* rows, uint32_t count);
+    ConvertStatus WriteStraight();
+    ConvertStatus WriteTurned();
+
+    TruncationGuard guard_;
+    ByteWriter& out_;
+    ConvertOptions options_;
+    jpeg_decompress_struct cinfo_{};
+    ErrorManager err_{};
+    jpeg_progress_mgr progress_{};
+    std::unique_ptr<Source> src_;
+    bool created_ = false;
+    ConvertStatus failure_ = ConvertStatus::kBadJpeg;
+    int orientation_ = 1;
+    bool cmyk_ = false;
+    bool inverted_ = false;
+    uint32_t width_ = 0;   // decoded picture
+    uint32_t height_ = 0;
+    BmpLayout layout_;     // written picture, turned upright
+    std::vector<uint8_t> band_;
+    std::vector<uint8_t> cmykRows_;
+    std::vector<uint8_t> whole_;
+    std::vector<JSAMPROW> rowPointers_;
+};
+
+ConvertStatus Decoder::Run(ConvertInfo* info) {
+    cinfo_.err = jpeg_std_error(&err_.pub);
+    err_.pub.error_exit = OnError;
+    err_.pub.output_message = OnMessage;
+    if (setjmp(err_.jump)) return failure_;
+    jpeg_create_decompress(&cinfo_);
+    created_ = true;
+    ConvertStatus status = Setup() ? ConvertStatus::kOk : failure_;
+    if (status != ConvertStatus::kOk) return status;
+    if (info) {
+        info->width = layout_.width;
+        info->height = layout_.height;
+        info->orientation = orientation_;
+    }
+    return orientation_ >= 5 ? WriteTurned() : WriteStraight();
+}
+
+bool Decoder::Setup() {
+    src_.reset(new Source);
+    src_->pub.init_source = InitSource;
+    src_->pub.fill_input_buffer = FillInput;
+    src_->pub.skip_input_data = SkipInput;
+    src_->pub.resync_to_restart = jpeg_resync_to_restart;
+    src_->pub.term_source = TermSource;
+    src_->pub.bytes_in_buffer = 0;
+    src_->pub.next_input_byte = nullptr;
+    src_->reader = &guard_;
+    cinfo_.src = &src_->pub;
+    progress_.progress_monitor = OnProgress;
+    cinfo_.progress = &progress_;
+
+    jpeg_save_markers(&cinfo_, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_read_header(&cinfo_, TRUE);
+    if (options_.applyOrientation) {
+        for (jpeg_saved_marker_ptr m = cinfo_.marker_list; m; m = m->next) {
+            if (m->marker != JPEG_APP0 + 1) continue;
+            orientation_ = ExifOrientation(m->data, m->data_length);
+            if (orientation_ != 1) break;
+        }
+    }
+    cmyk_ = cinfo_.jpeg_color_space == JCS_CMYK || cinfo_.jpeg_color_space == JCS_YCCK;
+    inverted_ = cmyk_ && cinfo_.saw_Adobe_marker;
+    cinfo_.out_color_space = cmyk_ ? JCS_CMYK : JCS_EXT_BGR;
+    jpeg_calc_output_dimensions(&cinfo_);
+    width_ = cinfo_.output_width;
+    height_ = cinfo_.output_height;
+    bool turned = orientation_ >= 5;
+    if (!MakeBmpLayout(turned ? height_ : width_, turned ? width_ : height_, options_.maxFileSize, layout_)) {
+        failure_ = ConvertStatus::kTooLarge;
+        return false;
+    }
+
+    uint8_t header[kBmpHeaderSize];
+    WriteBmpHeader(layout_, header);
+    if (!out_.WriteAt(0, header, sizeof header)) {
+        failure_ = ConvertStatus::kWriteFailed;
+        return false;
+    }
+    jpeg_start_decompress(&cinfo_);
+    return true;
+}
+
+// Decodes the next `count` rows into `rows` (BGR, width_ pixels each).
+void Decoder::ReadBand(uint8_t* const* rows, uint32_t count) {
+    if (cmyk_) {
+        for (uint32_t i = 0; i < count; ++i) rowPointers_[i] = cmykRows_.data() + static_cast<size_t>(i) * width_ * 4;
+    } else {
+        for (uint32_t i = 0; i < count; ++i) rowPointers_[i] = rows[i];
+    }
+    uint32_t done = 0;
+    while (done < count) {
+        JDIMENSION n = jpeg_read_scanlines(&cinfo_, rowPointers_.data() + done, count - done);
+        if (n == 0) ERREXIT(&cinfo_, JERR_TOO_LITTLE_DATA);  // cannot happen with our source
+        done += n;
+    }
+    if (cmyk_) {
+        for (uint32_t i = 0; i < count; ++i) CmykRowToBgr(rowPointers_[i], rows[i], width_, inverted_);
+    }
+}
+
+// Orientations 1-4: each decoded row is one BMP row, perhaps mirrored; a band of rows
+// fills one contiguous stretch of the file.
+ConvertStatus Decoder::WriteStraight() {
+    const uint32_t stride = layout_.stride;
+    band_.assign(static_cast<size_t>(kBandRows) * stride, 0);  // padding bytes stay zero
+    rowPointers_.resize(kBandRows);
+    if (cmyk_) cmykRows_.resize(static_cast<size_t>(kBandRows) * width_ * 4);
+    const bool upsideDown = orientation_ == 3 || orientation_ == 4;
+    const bool mirrored = orientation_ == 2 || orientation_ == 3;
+    uint8_t* rows[kBandRows];
+    for (uint32_t y = 0; y < height_;) {
+        uint32_t n = height_ - y < kBandRows ? height_ - y : kBandRows;
+        // Upright pictures end up bottom-up in the file, so a band goes in reversed.
+        for (uint32_t i = 0; i < n; ++i) rows[i] = band_.data() + static_cast<size_t>(upsideDown ? i : n - 1 - i) * stride;
+        ReadBand(rows, n);
+        if (mirrored) {
+            for (uint32_t i = 0; i < n; ++i) ReverseRow(rows[i], width_);
+        }
+        uint32_t firstFileRow = upsideDown ? y : height_ - y - n;
+        if (!out_.WriteAt(kBmpHeaderSize + static_cast<uint64_t>(firstFileRow) * stride, band_.data(),
+                          static_cast<size_t>(n) * stride))
+            return ConvertStatus::kWriteFailed;
+        y += n;
+    }
+    return ConvertStatus::kOk;
+}
+
+// Orientations 5-8 turn rows into columns, so the whole decoded picture is held first.
+ConvertStatus Decoder::WriteTurned() {
+    const size_t srcStride = static_cast<size_t>(width_) * 3;
+    whole_.resize(srcStride * height_);
+    rowPointers_.resize(kBandRows);
+    if (cmyk_) cmykRows_.resize(static_cast<size_t>(kBandRows) * width_ * 4);
+    uint8_t* rows[kBandRows];
+    for (uint32_t y = 0; y < height_;) {
+        uint32_t n = height_ - y < kBandRows ? height_ - y : kBandRows;
+        for (uint32_t i = 0; i < n; ++i) rows[i] = whole_.data() + (y + i) * srcStride;
+        ReadBand(rows, n);
+        y += n;
+    }
+
+    const uint32_t outW = layout_.width, outH = layout_.height, stride = layout_.stride;
+    band_.assign(static_cast<size_t>(kBandRows) * stride, 0);
+    const bool fromRight = orientation_ == 7 || orientation_ == 8;   // output row oy reads source column W-1-oy
+    const bool fromBottom = orientation_ == 6 || orientation_ == 7;  // output column ox reads source row H-1-ox
+    for (uint32_t fileRow = 0; fileRow < outH;) {
+        uint32_t n = outH - fileRow < kBandRows ? outH - fileRow : kBandRows;
+        // Band row i is output row oy = outH-1-(fileRow+i), read from source column sx(oy);
+        // the n columns of a band sit side by side in each source row, so walk source
+        // rows and copy short runs rather than striding down whole columns.
+        uint32_t oyFirst = outH - 1 - fileRow;
+        for (uint32_t ox = 0; ox < outW; ++ox) {
+            uint32_t sy = fromBottom ? height_ - 1 - ox : ox;
+            const uint8_t* srcRow = whole_.data() + sy * srcStride;
+            uint8_t* dst = band_.data() + static_cast<size_t>(ox) * 3;
+            for (uint32_t i = 0; i < n; ++i, dst += stride) {
+                uint32_t oy = oyFirst - i;
+                const uint8_t* p = srcRow + static_cast<size_t>(fromRight ? width_ - 1 - oy : oy) * 3;
+                dst[0] = p[0];
+                dst[1] = p[1];
+                dst[2] = p[2];
+            }
+        }
+        if (!out_.WriteAt(kBmpHeaderSize + static_cast<uint64_t>(fileRow) * stride, band_.data(),
+                          static_cast<size_t>(n) * stride))
+            return ConvertStatus::kWriteFailed;
+        fileRow += n;
+    }
+    return ConvertStatus::kOk;
+}
+
+}  // namespace
+
+ConvertStatus ConvertJpegToBmp(ByteReader& in, ByteWriter& out, const ConvertOptions& options, ConvertInfo* info) {
+    try {
+        Decoder d(in, out, options);
+        return d.Run(info);
+    } catch (const std::bad_alloc&) {
+        return ConvertStatus::kNoMemory;
+    } catch (const std::length_error&) {
+        return ConvertStatus::kNoMemory;
+    }
+}
+
+}  // namespace jpeg

@@ -1,0 +1,82 @@
+// FileSystem on the ANSI Win32 calls, so Shift-JIS paths open as the user sees them.
+#include <windows.h>
+#include "components/jpeg/file_system.h"
+#include "framework/handle.h"
+
+namespace jpeg {
+
+namespace {
+
+class HandleReader : public ByteReader {
+public:
+    explicit HandleReader(HANDLE h) : h_(h) {}
+    size_t Read(void* buf, size_t size) override {
+        DWORD got = 0;
+        DWORD want = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+        if (!ReadFile(h_.get(), buf, want, &got, nullptr)) return 0;
+        return got;
+    }
+
+private:
+    fw::Handle h_;
+};
+
+class HandleWriter : public FileWriter {
+public:
+    explicit HandleWriter(HANDLE h) : h_(h) {}
+    bool WriteAt(uint64_t offset, const void* data, size_t size) override {
+        // SetFilePointer with the high part: also on systems without SetFilePointerEx.
+        LONG high = static_cast<LONG>(offset >> 32);
+        DWORD low = SetFilePointer(h_.get(), static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN);
+        if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) return false;
+        const char* p = static_cast<const char*>(data);
+        while (size > 0) {
+            DWORD chunk = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+            DWORD put = 0;
+            if (!WriteFile(h_.get(), p, chunk, &put, nullptr) || put == 0) return false;
+            p += put;
+            size -= put;
+        }
+        return true;
+    }
+    bool Close() override {
+        if (!h_) return true;
+        bool ok = CloseHandle(h_.release()) != 0;
+        return ok;
+    }
+
+private:
+    fw::Handle h_;
+};
+
+class WinFileSystem : public FileSystem {
+public:
+    std::unique_ptr<ByteReader> OpenRead(const std::string& path) override {
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return nullptr;
+        return std::unique_ptr<ByteReader>(new HandleReader(h));
+    }
+    std::unique_ptr<FileWriter> Create(const std::string& path) override {
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return nullptr;
+        return std::unique_ptr<FileWriter>(new HandleWriter(h));
+    }
+    bool Replace(const std::string& from, const std::string& to) override {
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) return true;
+        // Windows 9x has no MoveFileExA: delete, then move.
+        if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+        DeleteFileA(to.c_str());
+        return MoveFileA(from.c_str(), to.c_str()) != 0;
+    }
+    void Remove(const std::string& path) override { DeleteFileA(path.c_str()); }
+};
+
+}  // namespace
+
+FileSystem& HostFileSystem() {
+    static WinFileSystem fs;
+    return fs;
+}
+
+}  // namespace jpeg

@@ -1,0 +1,278 @@
+// The JPEG converter against djpeg -bmp on pictures made at test time with ImageMagick and cjpeg.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "components/jpeg/bmp_layout.h"
+#include "components/jpeg/convert_file.h"
+#include "components/jpeg/exif_orientation.h"
+#include "jpeg_test_support.h"
+
+using namespace jpegtest;
+
+namespace {
+
+const std::string kConvert = "/usr/bin/convert";
+
+// A photo-like source picture: smooth colour fields with fine detail.
+std::string MakeSource(const ScratchDir& dir, uint32_t w, uint32_t h) {
+    std::string ppm = dir / ("src" + std::to_string(w) + "x" + std::to_string(h) + ".ppm");
+    if (!Exists(ppm)) {
+        Shell(kConvert + " -seed 7 -size " + std::to_string(w) + "x" + std::to_string(h) +
+            " plasma:red-blue -blur 0x0.5 " + Quote(ppm));
+    }
+    return ppm;
+}
+
+// Our conversion of `jpeg`, read back; also checks the file is exactly the size the header says.
+bool Ours(const std::string& jpeg, const std::string& bmp, Image& out) {
+    if (jpeg::ConvertJpegFile(jpeg::HostFileSystem(), jpeg, bmp) != jpeg::FileStatus::kOk) return false;
+    std::vector<uint8_t> b = ReadFile(bmp);
+    if (b.size() < 54) return false;
+    uint32_t declared = b[2] | b[3] << 8 | b[4] << 16 | uint32_t(b[5]) << 24;
+    uint32_t bpp = b[28] | b[29] << 8;
+    EXPECT_EQ(declared, b.size());
+    EXPECT_EQ(bpp, 24u);
+    EXPECT_FALSE(Exists(jpeg::TempPathFor(bmp)));
+    return ReadBmp(bmp, out);
+}
+
+struct Kind {
+    const char* name;
+    uint32_t width, height;
+    std::string (*make)(const std::string& src, const std::string& jpg);
+};
+
+std::string Im(const std::string& args, const std::string& src, const std::string& jpg) {
+    return kConvert + " " + Quote(src) + " " + args + " " + Quote(jpg);
+}
+std::string Cj(const std::string& args, const std::string& src, const std::string& jpg) {
+    return "cjpeg " + args + " -outfile " + Quote(jpg) + " " + Quote(src);
+}
+
+const Kind kKinds[] = {
+    {"baseline420", 97, 61, [](auto& s, auto& j) { return Im("-quality 90 -sampling-factor 2x2", s, j); }},
+    {"baseline422", 97, 61, [](auto& s, auto& j) { return Im("-quality 90 -sampling-factor 2x1", s, j); }},
+    {"baseline444", 97, 61, [](auto& s, auto& j) { return Im("-quality 90 -sampling-factor 1x1", s, j); }},
+    {"progressive", 97, 61, [](auto& s, auto& j) { return Im("-quality 85 -interlace Plane", s, j); }},
+    {"greyscale", 97, 61, [](auto& s, auto& j) { return Im("-colorspace Gray -quality 90", s, j); }},
+    {"restarts", 97, 61, [](auto& s, auto& j) { return Cj("-quality 80 -restart 1", s, j); }},
+    {"cmykAdobe", 97, 61, [](auto& s, auto& j) { return Im("-colorspace CMYK -quality 92", s, j); }},
+    // Odd widths exercise the row padding (3 * width is not a multiple of 4).
+    {"onePixel", 1, 1, [](auto& s, auto& j) { return Im("-quality 90", s, j); }},
+    {"width5", 5, 3, [](auto& s, auto& j) { return Im("-quality 90 -sampling-factor 2x2", s, j); }},
+    {"width2tall", 2, 37, [](auto& s, auto& j) { return Cj("-quality 90 -sample 2x2", s, j); }},
+    {"width33", 33, 17, [](auto& s, auto& j) { return Cj("-quality 90 -progressive -sample 2x1", s, j); }},
+};
+
+class JpegKinds : public ::testing::TestWithParam<Kind> {};
+
+TEST_P(JpegKinds, MatchDjpegPixelForPixel) {
+    const Kind& k = GetParam();
+    ScratchDir dir(std::string("jpeg_kind_") + k.name);
+    std::string src = MakeSource(dir, k.width, k.height);
+    std::string jpg = dir / "in.jpg";
+    ASSERT_TRUE(Shell(k.make(src, jpg))) << k.name;
+    Image ref, ours;
+    ASSERT_TRUE(DjpegReference(jpg, dir / "ref.bmp", ref));
+    ASSERT_TRUE(Ours(jpg, dir / "out.bmp", ours));
+    EXPECT_EQ(ours.width, k.width);
+    EXPECT_EQ(ours.height, k.height);
+    EXPECT_EQ(Psnr(ours, ref), 1000) << "PSNR " << Psnr(ours, ref);
+
+    // Row padding is zero.
+    std::vector<uint8_t> b = ReadFile(dir / "out.bmp");
+    uint32_t stride = (k.width * 3 + 3) & ~3u;
+    for (uint32_t y = 0; y < k.height; ++y)
+        for (uint32_t i = k.width * 3; i < stride; ++i) ASSERT_EQ(b[54 + y * stride + i], 0) << "row " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(All, JpegKinds, ::testing::ValuesIn(kKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// CMYK is stored two ways: plain (0 = no ink) and inverted by Adobe applications, which
+// mark their files. Both must come out as the colour that was meant.
+TEST(JpegCmyk, PlainInvertedAndYcckAllGiveTheSameColour) {
+    ScratchDir dir("jpeg_cmyk");
+    const uint8_t plainRed[4] = {0, 255, 255, 0};     // magenta + yellow ink: red
+    const uint8_t adobeRed[4] = {255, 0, 0, 255};      // the same, inverted
+    struct Case { const char* name; const uint8_t* cmyk; bool adobe, ycck; } cases[] = {
+        {"plain", plainRed, false, false}, {"adobe", adobeRed, true, false}, {"ycck", adobeRed, true, true}};
+    for (const Case& c : cases) {
+        std::string jpg = dir / (std::string(c.name) + ".jpg");
+        WriteFile(jpg, EncodeCmyk(9, 7, c.cmyk, c.adobe, c.ycck));
+        Image ours;
+        ASSERT_TRUE(Ours(jpg, dir / "out.bmp", ours)) << c.name;
+        const uint8_t* p = ours.At(4, 3);
+        EXPECT_GE(p[0], 250) << c.name;
+        EXPECT_LE(p[1], 5) << c.name;
+        EXPECT_LE(p[2], 5) << c.name;
+        if (c.adobe) {  // djpeg reads marked files the same way
+            Image ref;
+            ASSERT_TRUE(DjpegReference(jpg, dir / "ref.bmp", ref));
+            EXPECT_EQ(Psnr(ours, ref), 1000) << c.name;
+        }
+    }
+}
+
+// Each orientation k: the upright picture is stored turned by the inverse of k and tagged
+// k; the conversion must give back the upright picture. ImageMagick turns djpeg's output
+// the same way for an exact comparison.
+TEST(JpegOrientation, AllEightStandUpright) {
+    ScratchDir dir("jpeg_orient");
+    const uint32_t W = 48, H = 36;  // 36: the last band of rows is partial
+    // Upright: red top-left, green top-right, blue bottom-left, white bottom-right.
+    std::string upright = dir / "upright.ppm";
+    ASSERT_TRUE(Shell(kConvert + " -size 24x18 xc:red xc:lime +append \\( -size 24x18 xc:blue xc:white +append \\)"
+                    " -append " + Quote(upright)));
+    const char* store[9] = {"", "", "-flop", "-rotate 180", "-flip", "-transpose", "-rotate 270", "-transverse",
+                            "-rotate 90"};
+    const char* show[9] = {"", "", "-flop", "-rotate 180", "-flip", "-transpose", "-rotate 90", "-transverse",
+                           "-rotate 270"};
+    for (int k = 1; k <= 8; ++k) {
+        SCOPED_TRACE("orientation " + std::to_string(k));
+        std::string plain = dir / "plain.jpg";
+        ASSERT_TRUE(Shell(kConvert + " " + Quote(upright) + " " + store[k] + " -quality 95 -sampling-factor 1x1 " +
+                        Quote(plain)));
+        std::string tagged = dir / ("o" + std::to_string(k) + ".jpg");
+        WriteFile(tagged, WithExifOrientation(ReadFile(plain), k, k % 2 == 0));
+        Image ours;
+        ASSERT_TRUE(Ours(tagged, dir / "out.bmp", ours));
+        ASSERT_EQ(ours.width, W);
+        ASSERT_EQ(ours.height, H);
+        auto near = [](const uint8_t* p, int r, int g, int b) {
+            return std::abs(p[0] - r) < 24 && std::abs(p[1] - g) < 24 && std::abs(p[2] - b) < 24;
+        };
+        EXPECT_TRUE(near(ours.At(6, 4), 255, 0, 0));
+        EXPECT_TRUE(near(ours.At(40, 4), 0, 255, 0));
+        EXPECT_TRUE(near(ours.At(6, 32), 0, 0, 255));
+        EXPECT_TRUE(near(ours.At(40, 32), 255, 255, 255));
+
+        Image ref, turned;
+        ASSERT_TRUE(DjpegReference(tagged, dir / "ref.bmp", ref));
+        ASSERT_TRUE(Shell(kConvert + " " + Quote(dir / "ref.bmp") + " " + show[k] + " " + Quote(dir / "ref.ppm")));
+        ASSERT_TRUE(ReadPpm(dir / "ref.ppm", turned));
+        EXPECT_EQ(Psnr(ours, turned), 1000);
+    }
+}
+
+TEST(JpegOrientation, DamagedExifBlocksMeanUpright) {
+    std::vector<uint8_t> good = WithExifOrientation({0xFF, 0xD8}, 6, false);
+    std::vector<uint8_t> body(good.begin() + 6, good.end());  // after SOI, marker and length
+    ASSERT_EQ(jpeg::ExifOrientation(body.data(), body.size()), 6);
+    for (size_t cut = 0; cut < 38; ++cut)  // cut before the orientation value ends
+        EXPECT_EQ(jpeg::ExifOrientation(body.data(), cut), 1) << cut;
+    std::vector<uint8_t> bad = body;
+    bad[6 + 4] = 0xF0;  // IFD0 offset far beyond the block
+    EXPECT_EQ(jpeg::ExifOrientation(bad.data(), bad.size()), 1);
+    bad = body;
+    bad[6 + 8 + 2 + 12 + 8] = 9;  // orientation 9 does not exist
+    EXPECT_EQ(jpeg::ExifOrientation(bad.data(), bad.size()), 1);
+    bad = body;
+    bad[6 + 8 + 2 + 12 + 2] = 4;  // a LONG, not a SHORT
+    EXPECT_EQ(jpeg::ExifOrientation(bad.data(), bad.size()), 1);
+}
+
+// A truncated file gives its decoded part and the rest filled. Cut inside compressed
+// data, that is exactly what djpeg gives.
+TEST(JpegDamage, TruncatedBaselineMatchesDjpeg) {
+    ScratchDir dir("jpeg_trunc");
+    std::string jpg = dir / "full.jpg";
+    ASSERT_TRUE(Shell(Im("-quality 90", MakeSource(dir, 160, 120), jpg)));
+    std::vector<uint8_t> bytes = ReadFile(jpg);
+    bytes.resize(bytes.size() * 6 / 10);
+    std::string cut = dir / "cut.jpg";
+    WriteFile(cut, bytes);
+    Image ours, ref;
+    ASSERT_TRUE(Ours(cut, dir / "out.bmp", ours));
+    ASSERT_TRUE(DjpegReference(cut, dir / "ref.bmp", ref));
+    EXPECT_EQ(ours.width, 160u);
+    EXPECT_EQ(ours.height, 120u);
+    EXPECT_EQ(Psnr(ours, ref), 1000);
+}
+
+// A progressive file cut anywhere after its first scan began still gives the whole
+// picture from the scans it has, also when the cut falls in a later scan's tables
+// (where djpeg gives up). More data never makes the picture worse.
+TEST(JpegDamage, TruncatedProgressiveKeepsItsCompleteScans) {
+    ScratchDir dir("jpeg_trunc_prog");
+    std::string jpg = dir / "full.jpg";
+    ASSERT_TRUE(Shell(Im("-quality 90 -interlace Plane", MakeSource(dir, 160, 120), jpg)));
+    const std::vector<uint8_t> full = ReadFile(jpg);
+    Image whole;
+    ASSERT_TRUE(Ours(jpg, dir / "whole.bmp", whole));
+    size_t firstScan = 0;
+    for (size_t i = 2; i + 1 < full.size() && !firstScan; ++i)
+        if (full[i] == 0xFF && full[i + 1] == 0xDA) firstScan = i;
+    ASSERT_GT(firstScan, 0u);
+    double worst = 1e9;
+    int cuts = 0;
+    for (size_t len = firstScan + 16; len < full.size(); len += 97, ++cuts) {
+        WriteFile(dir / "cut.jpg", std::vector<uint8_t>(full.begin(), full.begin() + static_cast<long>(len)));
+        Image ours;
+        ASSERT_TRUE(Ours(dir / "cut.jpg", dir / "out.bmp", ours)) << "cut at " << len;
+        ASSERT_EQ(ours.width, 160u);
+        ASSERT_EQ(ours.height, 120u);
+        if (len > full.size() * 9 / 10) worst = std::min(worst, Psnr(ours, whole));
+    }
+    EXPECT_GT(cuts, 20);
+    EXPECT_GT(worst, 30.0);  // the last tenth holds only refinement scans
+}
+
+TEST(JpegDamage, BrokenFilesFailCleanlyOrDecodeWithoutHarm) {
+    ScratchDir dir("jpeg_broken");
+    std::string src = MakeSource(dir, 64, 48);
+    std::string jpg = dir / "good.jpg";
+    ASSERT_TRUE(Shell(Im("-quality 90", src, jpg)));
+    const std::vector<uint8_t> good = ReadFile(jpg);
+    std::string bad = dir / "bad.jpg", out = dir / "out.bmp";
+    auto status = [&](const std::vector<uint8_t>& bytes) {
+        WriteFile(bad, bytes);
+        return jpeg::ConvertJpegFile(jpeg::HostFileSystem(), bad, out);
+    };
+    EXPECT_EQ(status({}), jpeg::FileStatus::kConvertFailed);
+    EXPECT_EQ(status({'B', 'M', 0, 0, 0}), jpeg::FileStatus::kConvertFailed);
+    EXPECT_EQ(status(std::vector<uint8_t>(good.begin(), good.begin() + 120)), jpeg::FileStatus::kConvertFailed);
+    // Zero height in SOF0.
+    std::vector<uint8_t> b = good;
+    for (size_t i = 2; i + 8 < b.size(); ++i)
+        if (b[i] == 0xFF && b[i + 1] == 0xC0) { b[i + 5] = 0; b[i + 6] = 0; break; }
+    EXPECT_EQ(status(b), jpeg::FileStatus::kConvertFailed);
+    // Noise over the entropy-coded data: libjpeg warns and decodes something; no crash.
+    b = good;
+    for (size_t i = b.size() / 2; i < b.size() - 2; i += 7) b[i] ^= 0x5A;
+    jpeg::FileStatus s = status(b);
+    EXPECT_TRUE(s == jpeg::FileStatus::kOk || s == jpeg::FileStatus::kConvertFailed);
+    EXPECT_FALSE(Exists(jpeg::TempPathFor(out)));
+    EXPECT_EQ(jpeg::ConvertJpegFile(jpeg::HostFileSystem(), dir / "missing.jpg", out), jpeg::FileStatus::kNoSource);
+}
+
+// A picture whose BMP would pass 4 GiB is refused before anything is decoded.
+TEST(JpegLimits, TooLargeForTheBmpSizeFields) {
+    jpeg::BmpLayout l;
+    const uint32_t rowsFit = (UINT32_MAX - jpeg::kBmpHeaderSize) / 4;  // width 1: 4-byte rows
+    EXPECT_TRUE(jpeg::MakeBmpLayout(1, rowsFit, UINT32_MAX, l));
+    EXPECT_EQ(l.fileSize, jpeg::kBmpHeaderSize + uint64_t{4} * rowsFit);
+    EXPECT_FALSE(jpeg::MakeBmpLayout(1, rowsFit + 1, UINT32_MAX, l));
+    EXPECT_FALSE(jpeg::MakeBmpLayout(65535, 65535, UINT32_MAX, l));
+    EXPECT_FALSE(jpeg::MakeBmpLayout(0, 5, UINT32_MAX, l));
+
+    ScratchDir dir("jpeg_huge");
+    std::string jpg = dir / "small.jpg";
+    ASSERT_TRUE(Shell(Im("-quality 90", MakeSource(dir, 16, 16), jpg)));
+    std::vector<uint8_t> b = ReadFile(jpg);
+    for (size_t i = 2; i + 8 < b.size(); ++i)
+        if (b[i] == 0xFF && b[i + 1] == 0xC0) { b[i + 5] = b[i + 7] = 0xFD; b[i + 6] = b[i + 8] = 0xE8; break; }
+    std::vector<uint8_t> in = b;
+    jpeg::MemoryReader reader(in.data(), in.size());
+    struct Sink : jpeg::ByteWriter {
+        uint64_t bytes = 0;
+        bool WriteAt(uint64_t, const void*, size_t n) override { bytes += n; return true; }
+    } sink;
+    EXPECT_EQ(jpeg::ConvertJpegToBmp(reader, sink), jpeg::ConvertStatus::kTooLarge);  // 65000 x 65000
+    EXPECT_EQ(sink.bytes, 0u);
+}
+
+}  // namespace
