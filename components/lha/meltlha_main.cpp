@@ -25,6 +25,11 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS*) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
+template <typename Fn>
+Fn Proc(HMODULE lib, const char* name) {
+    return lib ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(lib, name))) : nullptr;
+}
+
 // An empty list, so the caller never reads an older archive's names as this one's.
 void EmptyListFile(const std::string& path) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -45,13 +50,13 @@ int Run() {
     }
     int rc = kNoLibrary;
     if (args.kind == lha::MeltArgs::kList) {
-        auto list = lib ? reinterpret_cast<UnlhaListToFileFn>(GetProcAddress(lib, "UnlhaListToFile")) : nullptr;
+        auto list = Proc<UnlhaListToFileFn>(lib, "UnlhaListToFile");
         if (list)
             rc = list(args.archive.c_str(), args.listFile.c_str()) == 0 ? kDone : kFailed;
         else
             EmptyListFile(args.listFile);
     } else {
-        auto unpack = lib ? reinterpret_cast<UnlhaExtractMemberFn>(GetProcAddress(lib, "UnlhaExtractMember")) : nullptr;
+        auto unpack = Proc<UnlhaExtractMemberFn>(lib, "UnlhaExtractMember");
         if (unpack) rc = unpack(args.archive.c_str(), args.folder.c_str(), args.member.c_str()) == 0 ? kDone : kFailed;
     }
     if (lib) FreeLibrary(lib);
