@@ -171,7 +171,7 @@ std::string Fixtures() {
 
 std::vector<std::string> LhasaNames(const std::string& archive) {
     std::vector<std::string> names;
-    std::FILE* p = popen(("lha -l '" + archive + "' 2>/dev/null").c_str(), "r");
+    std::FILE* p = popen(("lhasa -l '" + archive + "' 2>/dev/null").c_str(), "r");
     if (!p) return names;
     char line[512];
     int rules = 0;
@@ -208,7 +208,7 @@ TEST(LhaArchive, JlhaArchivesListAndUnpackLikeLhasaItself) {
         for (const auto& m : l.members)
             if (m.offered) ours.push_back(m.name);
         EXPECT_EQ(ours, expected);
-        // lhasa's own lister agrees on every ASCII name (it prints '/' between folders).
+        // The lhasa program's own listing agrees on every ASCII name ('/' between folders).
         std::vector<std::string> theirs = LhasaNames(arc);
         ASSERT_EQ(theirs.size(), ours.size());
         for (size_t i = 0; i < ours.size(); ++i) {
