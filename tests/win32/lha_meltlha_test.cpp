@@ -2,6 +2,7 @@
 // command lines; the busy flag must come back to 0 every time.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -133,10 +134,26 @@ TEST_F(MeltLhaTest, HostileNamesNeverWriteOutsideTheFolder) {
         [] { Entry e; e.name = "C:\\x_lha_evil.bmp"; e.data = "drive"; e.level = 1; return e; }(),
         [] { Entry e; e.name = "evil2.bmp"; e.folder = "..\xFF"; e.data = "up"; return e; }(),
         [] { Entry e; e.name = "ok.bmp"; e.data = "fine"; e.level = 0; return e; }(),
+        // 表示.bmp: the second byte of 表 is 0x5C, which must not split the name.
+        [] { Entry e; e.name = "\x95\x5C\x8E\xA6.bmp"; e.data = "hyouji"; e.level = 0; return e; }(),
     }));
     ASSERT_TRUE(RunMelt(ListLine(arc, work_)));
-    EXPECT_EQ(ListFile(), "ok.bmp\r\n");
-    for (const char* m : {"..\\..\\evil.bmp", "C:\\x_lha_evil.bmp", "..\\evil2.bmp"}) ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, m)));
+    EXPECT_EQ(ListFile(), "ok.bmp\r\n\x95\x5C\x8E\xA6.bmp\r\n");
+    ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, "\x95\x5C\x8E\xA6.bmp")));
+    EXPECT_EQ(lhatest::ReadFile(work_ + "\\\x95\x5C\x8E\xA6.bmp"), "hyouji");
+    // Nothing else in the folder: no sub-folder was made from the byte before 0x5C.
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((work_ + "\\*").c_str(), &fd);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    do {
+        if (std::string(fd.cFileName) != "." && std::string(fd.cFileName) != "..") names.push_back(fd.cFileName);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"MovList.tmp", "\x95\x5C\x8E\xA6.bmp"}));
+    for (const char* m : {"..\\..\\evil.bmp", "C:\\x_lha_evil.bmp", "..\\evil2.bmp"})
+        ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, m)));
     EXPECT_FALSE(Exists(temp_ + "\\evil.bmp"));
     EXPECT_FALSE(Exists(temp_ + "\\..\\evil.bmp"));
     EXPECT_FALSE(Exists(temp_ + "\\evil2.bmp"));
