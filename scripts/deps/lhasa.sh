@@ -6,8 +6,9 @@
 # (no autotools needed); the file list comes from the package's own lib/Makefile.am.
 set -euo pipefail
 TRIPLE=$1
-PREFIX=$2
-SRCDIR=$3
+mkdir -p "$2" "$3"
+PREFIX=$(cd "$2" && pwd)
+SRCDIR=$(cd "$3" && pwd)
 STAMP="$PREFIX/lib/.lhasa-built"
 
 [ -f "$STAMP" ] && [ -f "$PREFIX/lib/liblhasa.a" ] && exit 0
