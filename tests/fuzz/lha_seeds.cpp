@@ -1,0 +1,36 @@
+// Writes the fuzz target's seed archives: hand-made headers of every level with hostile,
+// Shift-JIS, damaged and oversized members. Usage: lha_seeds OUTDIR
+#include <string>
+#include <vector>
+#include "../unit/lha_test_archives.h"
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    const std::string dir = argv[1];
+    using lhatest::Entry;
+    auto make = [](const std::string& name, const std::string& data, int level, const std::string& folder = "") {
+        Entry e;
+        e.name = name;
+        e.data = data;
+        e.level = level;
+        e.folder = folder;
+        return e;
+    };
+    Entry bad = make("bad.bmp", "crc", 1);
+    bad.badCrc = true;
+    Entry big = make("big.bmp", "x", 2);
+    big.declaredSize = 1 << 30;
+    Entry folderEntry = make("", "", 2, "sub\xFF");
+    folderEntry.method = "-lhd-";
+    const std::vector<std::pair<std::string, std::string>> seeds = {
+        {"levels.lzh", lhatest::Archive({make("a.bmp", "level zero", 0), make("b.bmp", "level one", 1, "d\xFF"),
+                                         make("c.bmp", "level two", 2, "sub\xFFinner\xFF")})},
+        {"hostile.lzh", lhatest::Archive({make("..\\..\\evil.bmp", "e", 0), make("C:\\x.bmp", "c", 1),
+                                          make("CON.bmp", "n", 2), make("x", "y", 2, "..\xFF")})},
+        {"sjis.lzh", lhatest::Archive({make("\x95\x5C\x8E\xA6.bmp", "hyouji", 0), make("\x83\x7C.bmp", "po", 2)})},
+        {"damaged.lzh", lhatest::Archive({bad, big, folderEntry}, false)},
+    };
+    for (const auto& [name, bytes] : seeds)
+        if (!lhatest::WriteFile(dir + "/" + name, bytes)) return 1;
+    return 0;
+}
