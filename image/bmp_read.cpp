@@ -136,7 +136,7 @@ BmpStatus ParseHeaders(ByteSource& src, Layout& L) {
         L.g.Set(U32(m + 4));
         L.b.Set(U32(m + 8));
     } else if (info.compression == kBiRle8 || info.compression == kBiRle4) {
-        if (bpp != (info.compression == kBiRle8 ? 8 : 4) || core || hsize == 64) return BmpStatus::Unsupported;
+        if (bpp != (info.compression == kBiRle8 ? 8 : 4)) return BmpStatus::Unsupported;
         if (info.topDown) return BmpStatus::Corrupt;  // run-length rows are always bottom-up
     } else if (info.compression != kBiRgb) {
         return BmpStatus::Unsupported;
