@@ -21,7 +21,7 @@ endif()
 # The fuzz build (clang) instruments all code for coverage; targets add the fuzzer main.
 set(MOV_FUZZ_SECONDS 15 CACHE STRING "How long each fuzz target runs in the test suite")
 if(MOV_FUZZ)
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
 

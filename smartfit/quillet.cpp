@@ -1,18 +1,63 @@
-// QuilletDll: the smart-fit library. Both entry points take the source bitmap path,
-// the output bitmap path and a position code, and return 1.
+// QuilletDll: the Win32 shell of the smart fits. It asks the system for the screen size,
+// the display's colour depth and the desktop colour, and hands the work to the portable
+// core. Both entry points return 1 whatever happens; on failure no output is written.
 #include <windows.h>
+
+#include <string>
+
+#include "smartfit/smart_fit.h"
+
+namespace {
+
+// The desktop window's rectangle; its right and bottom edges are the screen size.
+bool ScreenSize(int* w, int* h) {
+    RECT r = {0, 0, 0, 0};
+    if (!GetWindowRect(GetDesktopWindow(), &r)) return false;
+    *w = r.right;
+    *h = r.bottom;
+    return true;
+}
+
+// The display's own format: 32 bits stays 32, everything else is written with 24.
+int DisplayBits() {
+    HDC dc = GetDC(nullptr);
+    if (!dc) return 24;
+    const int bits = GetDeviceCaps(dc, BITSPIXEL);
+    ReleaseDC(nullptr, dc);
+    return bits == 32 ? 32 : 24;
+}
+
+}  // namespace
 
 extern "C" {
 
-// Screen-filling fit (filled in with the fitting work).
-int __cdecl Quillet(const char* src, const char* dst, int position) {
-    (void)src; (void)dst; (void)position;
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+
+// Scale-to-fit. The caller pushes a third argument (the position), which is not used.
+int __cdecl Quillet(const char* src, const char* dst, int /*position*/) {
+    if (!src || !dst) return 1;
+    try {
+        const std::string source(src), output(dst);
+        int w = 0, h = 0;
+        if (!ScreenSize(&w, &h)) return 1;
+        mov::smartfit::RunFit(source.c_str(), output.c_str(), w, h, DisplayBits());
+    } catch (...) {
+        // Nothing crosses the C boundary; the caller does not look at failures.
+    }
     return 1;
 }
 
-// Screen-shaped fit with repeated copies.
+// Extend-to-screen-shape on the desktop background colour.
 int __cdecl Quillet2(const char* src, const char* dst, int position) {
-    (void)src; (void)dst; (void)position;
+    if (!src || !dst) return 1;
+    try {
+        const std::string source(src), output(dst);
+        int w = 0, h = 0;
+        if (!ScreenSize(&w, &h)) return 1;
+        mov::smartfit::RunExtend(source.c_str(), output.c_str(), w, h, position,
+                                 mov::BgrFromColorRef(GetSysColor(COLOR_BACKGROUND)));
+    } catch (...) {
+    }
     return 1;
 }
 
