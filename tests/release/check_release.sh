@@ -1,23 +1,36 @@
 #!/usr/bin/env bash
-# The shipped files are 32-bit Windows PE files that need no MinGW runtime DLL, and the
-# smart-fit library exports exactly _Quillet and _Quillet2.
+# The shipped files as they go out: 32-bit Windows PE files that need no MinGW runtime DLL,
+# the outside-tool programs windowed (no console flashes up when they are started), and
+# each library exporting exactly its published names.
 set -u
 export LC_ALL=C  # objdump headings are matched in English
 bin=$1
 objdump=i686-w64-mingw32-objdump
 status=0
-for f in Movani32.exe MovRC2.exe QuilletDll.dll jpegfilt.dll Jpeg2bmp.exe; do
-  [ -f "$bin/$f" ] || { echo "missing $f"; status=1; continue; }
+bad() { echo "$*"; status=1; }
+
+for f in Movani32.exe MovRC2.exe QuilletDll.dll jpegfilt.dll Jpeg2bmp.exe UnLha32.dll MeltLha.exe; do
+  [ -f "$bin/$f" ] || { bad "missing $f"; continue; }
   kind=$(file -b "$bin/$f")
-  case "$kind" in *"PE32 executable"*"Intel 80386"*) ;; *) echo "$f: $kind"; status=1 ;; esac
+  case "$kind" in *"PE32 executable"*"Intel 80386"*) ;; *) bad "$f: $kind" ;; esac
   dlls=$($objdump -p "$bin/$f" | grep 'DLL Name')
-  case "$dlls" in *[Ll]ibgcc*|*[Ll]ibstdc*|*libwinpthread*|*mingw*) echo "$f needs a MinGW runtime DLL"; status=1 ;; esac
+  case "$dlls" in *[Ll]ibgcc*|*[Ll]ibstdc*|*libwinpthread*|*mingw*) bad "$f needs a MinGW runtime DLL" ;; esac
 done
-exports=$($objdump -p "$bin/QuilletDll.dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/\]/ {print $NF}' | grep -v Table | sort | tr '\n' ' ')
-[ "$exports" = "_Quillet _Quillet2 " ] || { echo "QuilletDll exports: '$exports'"; status=1; }
-exports=$($objdump -p "$bin/jpegfilt.dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/\]/ {print $NF}' | grep -v Table | sort | tr '\n' ' ')
-[ "$exports" = "JpegToBmp " ] || { echo "jpegfilt exports: '$exports'"; status=1; }
-# The converter runs hidden: windowed subsystem, no console.
-$objdump -p "$bin/Jpeg2bmp.exe" | grep -q 'Subsystem.*(Windows GUI)' || { echo "Jpeg2bmp.exe is not a windowed program"; status=1; }
+[ $status -eq 0 ] || exit $status
+
+exports_of() {
+  $objdump -p "$bin/$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/\]/ {print $NF}' | grep -v Table | sort | tr '\n' ' '
+}
+expect_exports() {  # file, names in sorted order
+  local got; got=$(exports_of "$1")
+  [ "$got" = "$2 " ] || bad "$1 exports: '$got'"
+}
+expect_exports QuilletDll.dll "_Quillet _Quillet2"
+expect_exports jpegfilt.dll "JpegToBmp"
+expect_exports UnLha32.dll "Unlha UnlhaCheckArchive UnlhaExtractMember UnlhaGetVersion UnlhaListToFile"
+
+for f in Jpeg2bmp.exe MeltLha.exe; do
+  $objdump -p "$bin/$f" | grep -q 'Subsystem.*(Windows GUI)' || bad "$f is not a windowed program"
+done
 [ $status -eq 0 ] && echo "release files: ok"
 exit $status
