@@ -1,21 +1,57 @@
-// applywall PATH centre|tile | applywall remove: runs the program's desktop writer on PATH
-// (placement fixed as asked, nothing stretched), or removes the wallpaper. Exit code 0.
+// applywall [options] PATH centre|tile | applywall remove: runs the program's own image
+// preparation and desktop writer on PATH, or removes the wallpaper. Options:
+//   --temp DIR   work folder (default %TEMP%); the work bitmap is DIR\applywall.BMP
+//   --jpeg       PATH is a JPEG picture: convert it first (jpegfilt.dll, else stdout note)
+//   --os N       OsKind (default 3; 1 takes the Jpeg2bmp.exe route)
+//   --adjust N   Adjust 0..4; 3 and 4 work on a copy of PATH as the work bitmap
+// Exit code 0, or 2 for wrong arguments.
+#include <windows.h>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include "engine/desktop_writer.h"
+#include "engine/image_prep.h"
+#include "engine/work_files.h"
 
 int main(int argc, char** argv) {
     mov::SettingsRecord s;
     mov::FitOverride fit;
     s.OsKind = 3;
     s.ActiveDeskTopMode = 2;
+    s.UserName = "applywall";
+    char tmp[MAX_PATH] = {};
+    GetEnvironmentVariableA("TEMP", tmp, sizeof tmp);
+    s.TempFolder = tmp;
     mov::DesktopWriter writer(s, fit);
     if (argc == 2 && std::strcmp(argv[1], "remove") == 0) {
         writer.RemoveWallpaper();
         return 0;
     }
-    if (argc != 3) return 2;
-    s.TileWallPaper = std::strcmp(argv[2], "tile") == 0 ? 1 : 0;
-    writer.ApplyWallpaper(argv[1], argv[1], 0);
+    bool jpeg = false;
+    int i = 1;
+    for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
+        std::string opt = argv[i];
+        if (opt == "--jpeg") {
+            jpeg = true;
+        } else if (i + 1 < argc && opt == "--temp") {
+            s.TempFolder = argv[++i];
+        } else if (i + 1 < argc && opt == "--os") {
+            s.OsKind = std::atoi(argv[++i]);
+        } else if (i + 1 < argc && opt == "--adjust") {
+            s.Adjust = std::atoi(argv[++i]);
+        } else {
+            return 2;
+        }
+    }
+    if (argc - i != 2) return 2;
+    std::string picture = argv[i];
+    s.TileWallPaper = std::strcmp(argv[i + 1], "tile") == 0 ? 1 : 0;
+    std::string desktop = picture;
+    if (jpeg)
+        mov::ConvertJpeg(s, picture, desktop);
+    else if (s.Adjust >= 3)
+        CopyFileA(picture.c_str(), (desktop = mov::WorkBitmapPath(s)).c_str(), FALSE);
+    writer.ApplyWallpaper(desktop, picture, 0);
     writer.CompleteChange(true);
     return 0;
 }

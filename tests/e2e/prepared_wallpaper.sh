@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Pictures prepared by the shipped components reach the desktop: a JPEG converted by
+# jpegfilt.dll and by Jpeg2bmp.exe, and a bitmap smart-fitted by QuilletDll.dll. Without the
+# filter library the conversion only says so on standard output.
+source "$(dirname "$0")/lib.sh"
+work="$MOV_BINARY_DIR/e2e-work"
+mkdir -p "$work/temp" "$work/bare"
+/usr/bin/convert -size 640x480 xc:'#18b040' -quality 95 "$work/green.jpg"
+/usr/bin/convert -size 400x200 xc:'#e0a020' BMP3:"$work/wide.bmp"
+temp=$(winpath "$work/temp")
+start_movani
+px() { wb_pixel "$1" "$2" "$3"; }
+near() {  # colour, expected: JPEG colours may be off by a little
+  local a=$1 b=$2 i
+  for i in 0 2 4; do
+    local d=$(( 16#${a:$i:2} - 16#${b:$i:2} ))
+    [ ${d#-} -le 6 ] || return 1
+  done
+}
+
+for os in 3 1; do
+  rm -f "$work/temp/applywall.BMP"
+  "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --os $os --jpeg "$(winpath "$work/green.jpg")" centre \
+    || fail "applywall --jpeg (OsKind $os)"
+  [ -f "$work/temp/applywall.BMP" ] || fail "no work bitmap after converting (OsKind $os)"
+  sleep 1
+  wb_screenshot "$SHOTS/prepared_jpeg_os$os.png"
+  near "$(px "$SHOTS/prepared_jpeg_os$os.png" 800 600)" 18B040 || fail "the converted JPEG is not on the desktop (OsKind $os)"
+  [ "$(px "$SHOTS/prepared_jpeg_os$os.png" 1000 740)" != "$(px "$SHOTS/prepared_jpeg_os$os.png" 800 600)" ] \
+    || fail "the 640x480 picture should not reach the corner (OsKind $os)"
+done
+
+# Smart fit: a 400x200 picture becomes 1024x512, centred on a 1024x768 desktop.
+"$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --adjust 3 "$(winpath "$work/wide.bmp")" centre || fail "applywall --adjust 3"
+sleep 1
+wb_screenshot "$SHOTS/prepared_smartfit.png"
+[ "$(px "$SHOTS/prepared_smartfit.png" 1015 200)" = E0A020 ] || fail "the smart fit does not fill the width"
+[ "$(px "$SHOTS/prepared_smartfit.png" 1015 635)" = E0A020 ] || fail "the smart fit is not 512 high"
+[ "$(px "$SHOTS/prepared_smartfit.png" 1015 650)" != E0A020 ] || fail "the smart fit is taller than 512"
+
+# Without jpegfilt.dll beside it, the conversion falls back to a note on standard output.
+cp "$MOV_BIN/applywall.exe" "$work/bare/"
+out=$("$WINELOADER" "$work/bare/applywall.exe" --temp "$temp" --jpeg "$(winpath "$work/green.jpg")" centre 2>/dev/null | tr -d '\r')
+[ "$out" = "message via alternative method" ] || fail "no fallback note: '$out'"
+
+quit_movani 57665
+echo "prepared_wallpaper: ok"
