@@ -19,6 +19,7 @@ bool IsBitmapName(std::string_view n) { return EndsWithAny(n, {".BMP", ".bmp", "
 bool IsJpegName(std::string_view n) {
     return EndsWithAny(n, {".JPG", ".jpg", ".Jpg", ".JPEG", ".jpeg", ".Jpeg"});
 }
+bool IsShortJpegName(std::string_view n) { return EndsWithAny(n, {".JPG", ".jpg", ".Jpg"}); }
 bool IsShortcutName(std::string_view n) { return EndsWithAny(n, {".lnk", ".LNK"}); }
 bool IsArchiveName(std::string_view n) { return EndsWithAny(n, {".LZH", ".lzh", ".Lzh"}); }
 

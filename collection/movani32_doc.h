@@ -1,5 +1,7 @@
 // The program's document: the settings, the groups and the positions live here.
 #pragma once
+#include "collection/group_list.h"
+#include "collection/positions.h"
 #include "framework/document.h"
 #include "settings/settings_record.h"
 
@@ -13,4 +15,7 @@ public:
     void SaveSettings();
 
     mov::SettingsRecord settings;
+    // The registered groups (mirrored in the view's group list box) and the positions in them.
+    mov::GroupList groups;
+    mov::Positions positions;
 };

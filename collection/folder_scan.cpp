@@ -1,0 +1,134 @@
+// Scan of the current group into the file list.
+#include "collection/folder_scan.h"
+#include <cstdio>
+#include <vector>
+#include "collection/archive_list.h"
+#include "collection/list_boxes.h"
+#include "collection/runtime_rand.h"
+#include "collection/shortcut_file.h"
+#include "settings/busy_handshake.h"
+#include "settings/clock.h"
+
+namespace mov {
+namespace {
+
+constexpr int kChangeRand2 = 2;
+constexpr int kShortcutsOnly = 1;
+constexpr int kNoShortcuts = 2;
+
+// DlgDirListA with read-only and hidden files included, no folders or drives. It makes
+// the folder the current directory. The box is emptied first ourselves as well, so a
+// listing that fails (folder gone) leaves no names of an earlier one behind.
+void ListPattern(HWND parent, const std::string& folder, const char* pattern, int id) {
+    LbClear(parent, id);
+    std::string spec = folder + "\\" + pattern;
+    std::vector<char> buf(spec.size() + MAX_PATH + 1, '\0');  // DlgDirListA writes into it
+    spec.copy(buf.data(), spec.size());
+    DlgDirListA(parent, buf.data(), id, 0, DDL_READONLY | DDL_HIDDEN);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+    std::fclose(f);
+    return true;
+}
+
+}  // namespace
+
+std::string FolderScan::ListFilePath(const SettingsRecord& s) { return s.TempFolder + "\\MovList.tmp"; }
+
+void FolderScan::ShowFileErrorBox(HWND owner, const std::string& path) {
+    std::string text = "ファイル " + path + " が見つかりません。";
+    MessageBoxA(owner, text.c_str(), "Movani32", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void FolderScan::Scan(int keepSeed) {
+    scanDone = 0;
+    if (LbCount(parent_, kGroupListId) == 0 || groups_.empty()) {
+        scanDone = 1;
+        return;
+    }
+    const int target = s_.Change == kChangeRand2 ? kRandomListId : kFileListId;
+    LbClear(parent_, kFileListId);
+    LbClear(parent_, kRandomListId);
+
+    int group = LbSelection(parent_, kGroupListId);
+    if (group < 0) group = 0;
+    pos_.DirPos = group;
+    if (group >= groups_.size()) {  // the box and the array disagree: nothing safe to list
+        scanDone = 1;
+        return;
+    }
+    const CDirObj& entry = groups_.at(group);
+    if (entry.archive == 1) {
+        if (!ListArchive(entry.path, target)) {
+            scanDone = 1;  // abandoned and reported; callers need not wait out their count
+            return;
+        }
+    } else {
+        ListFolder(entry.path, target);
+    }
+    if (s_.Change == kChangeRand2) StageRandom(keepSeed);
+    scanDone = 1;
+}
+
+bool FolderScan::ListArchive(const std::string& archive, int targetId) {
+    const std::string listFile = ListFilePath(s_);
+    // A listing that fails must not present the previous archive's members as this one's.
+    DeleteFileA(listFile.c_str());
+    const std::string cmd = listProgram_ + " \"" + archive + "\" \"" + listFile + "\"";
+    RunOutsideProgram(cmd, s_.ReadTimeOut);  // no wait when the program did not start
+
+    std::string content;
+    if (!ReadWholeFile(listFile, content)) {
+        if (report_) report_(parent_, listFile);
+        else ShowFileErrorBox(parent_, listFile);
+        return false;
+    }
+    for (const std::string& line : ArchiveListEntries(content, s_.SCenabled, s_.JpegAvailable))
+        LbAdd(parent_, targetId, line);
+    return true;
+}
+
+void FolderScan::ListFolder(const std::string& folder, int targetId) {
+    if (s_.SCenabled != kShortcutsOnly) ListPattern(parent_, folder, "*.BMP", targetId);
+
+    if (s_.SCenabled != kNoShortcuts) {
+        ListPattern(parent_, folder, "*.lnk", kScratchListId);
+        const int n = LbCount(parent_, kScratchListId);
+        for (int i = 0; i < n; ++i) {
+            LbSelect(parent_, kScratchListId, i);
+            const std::string name = LbText(parent_, kScratchListId, i);
+            ShortcutTarget t = ResolveShortcut(folder + "\\" + name, s_.OsKind);
+            if ((t.kind == 1 || t.kind == 2) && CanOpenForReading(t.path)) LbAdd(parent_, targetId, name);
+        }
+    }
+
+    if (s_.SCenabled != kShortcutsOnly && s_.JpegAvailable == 1 && s_.JPEGRead == 1) {
+        for (const char* pattern : {"*.JPG", "*.JPEG"}) {
+            ListPattern(parent_, folder, pattern, kScratchListId);
+            const int n = LbCount(parent_, kScratchListId);
+            for (int i = 0; i < n; ++i) LbAdd(parent_, targetId, LbText(parent_, kScratchListId, i));
+        }
+    }
+}
+
+void FolderScan::StageRandom(int keepSeed) {
+    if (keepSeed == 0) pos_.RandSeed = static_cast<int32_t>(TheClock().Seconds());
+    Lcg& rng = TheRand();
+    rng.Seed(static_cast<uint32_t>(pos_.RandSeed));
+    // Bounded by the staged count, so a list box that refuses a delete cannot hang us.
+    for (int left = LbCount(parent_, kRandomListId); left > 0; --left) {
+        const int n = LbCount(parent_, kRandomListId);
+        if (n == 0) break;
+        const int32_t i = PickIndex(n, rng.Next());
+        LbAdd(parent_, kFileListId, LbText(parent_, kRandomListId, i));
+        LbDelete(parent_, kRandomListId, i);
+    }
+}
+
+}  // namespace mov

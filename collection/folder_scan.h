@@ -1,0 +1,55 @@
+// The scan: fills the file list with the current group's pictures, from a folder by name
+// patterns or from an archive through the LHA program, and shuffles it for "Rand2".
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include "collection/group_list.h"
+#include "collection/positions.h"
+#include "settings/settings_record.h"
+
+namespace mov {
+
+class FolderScan {
+public:
+    // Shows the file-error report for a list file that is not there.
+    using FileErrorReport = std::function<void(HWND owner, const std::string& path)>;
+
+    FolderScan(const SettingsRecord& settings, GroupList& groups, Positions& positions)
+        : s_(settings), groups_(groups), pos_(positions) {}
+
+    // The window whose children are the list boxes 57346..57349.
+    void Attach(HWND parent) { parent_ = parent; }
+
+    // Rebuilds the file list from the group selected in the group list (group 0 when none
+    // is). keepSeed 0 takes a fresh seed from the clock for "Rand2"; 1 keeps RandSeed so the
+    // stored order comes back. The current file index is left alone.
+    void Scan(int keepSeed);
+
+    // 0 while a scan runs, 1 once it has ended.
+    int scanDone = 1;
+
+    // The LHA program started for a listing. Only tests put another program here.
+    void SetListProgram(std::string program) { listProgram_ = std::move(program); }
+    // Tests replace the modal message box; an empty function brings it back.
+    void SetFileErrorReport(FileErrorReport report) { report_ = std::move(report); }
+
+    // TempFolder + "\MovList.tmp": where the LHA program writes an archive's members.
+    static std::string ListFilePath(const SettingsRecord& s);
+    // The default report: a modal message box naming the file.
+    static void ShowFileErrorBox(HWND owner, const std::string& path);
+
+private:
+    bool ListArchive(const std::string& archive, int targetId);
+    void ListFolder(const std::string& folder, int targetId);
+    void StageRandom(int keepSeed);
+
+    const SettingsRecord& s_;
+    GroupList& groups_;
+    Positions& pos_;
+    HWND parent_ = nullptr;
+    std::string listProgram_ = "MeltLha.exe";
+    FileErrorReport report_;
+};
+
+}  // namespace mov

@@ -1,0 +1,18 @@
+// Group list operations: every insert and delete is done on the array and the list box.
+#include "collection/group_list.h"
+#include "collection/list_boxes.h"
+
+namespace mov {
+
+void GroupList::Append(const std::string& path, int archiveFlag) {
+    entries_.push_back(std::make_unique<CDirObj>(path, archiveFlag));
+    if (parent_) LbAdd(parent_, kGroupListId, path);
+}
+
+void GroupList::Remove(int index) {
+    if (index < 0 || index >= size()) return;
+    entries_.erase(entries_.begin() + index);
+    if (parent_) LbDelete(parent_, kGroupListId, index);
+}
+
+}  // namespace mov

@@ -1,0 +1,107 @@
+// Saving and loading the groups and positions.
+#include "collection/group_store.h"
+#include <windows.h>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+#include "collection/file_kind.h"
+#include "collection/list_boxes.h"
+#include "framework/reg_key.h"
+#include "settings/clock.h"
+#include "settings/registry_paths.h"
+
+namespace mov {
+namespace {
+
+// The indices 0..count whose value name is stored, ascending. Enumerating the key instead of
+// trying every index up to Count gives the same groups in the same order, but a damaged
+// Count near 2^31 cannot keep the start-up busy for hours.
+std::vector<int32_t> StoredGroupIndices(HKEY key, int32_t count) {
+    std::vector<int32_t> found;
+    for (DWORD i = 0;; ++i) {
+        char name[64];
+        DWORD len = sizeof name;
+        LONG rc = RegEnumValueA(key, i, name, &len, nullptr, nullptr, nullptr, nullptr);
+        if (rc == ERROR_MORE_DATA) continue;  // a long name is no index
+        if (rc != ERROR_SUCCESS) break;
+        if (len == 0 || len > 10) continue;
+        int64_t n = 0;
+        bool digits = true;
+        for (DWORD c = 0; c < len && digits; ++c) {
+            digits = name[c] >= '0' && name[c] <= '9';
+            n = n * 10 + (name[c] - '0');
+        }
+        if (!digits || n > count || GroupValueName(static_cast<int>(n)) != name) continue;
+        found.push_back(static_cast<int32_t>(n));
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+}  // namespace
+
+std::string GroupValueName(int index) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%.02d", index);
+    return name;
+}
+
+void SaveGroupList(GroupList& groups, int release) {
+    if (groups.empty()) return;
+    fw::RegKey key;
+    bool open = key.Create(HKEY_CURRENT_USER, kGroupKey) == ERROR_SUCCESS;
+    for (int i = groups.size() - 1; i >= 0; --i) {
+        if (open) key.SetString(GroupValueName(i).c_str(), groups.at(i).path);
+        if (release == 1) groups.Remove(i);
+    }
+}
+
+void SavePositions(const GroupList& groups, const Positions& pos) {
+    if (groups.empty()) return;
+    fw::RegKey key;
+    if (key.Create(HKEY_CURRENT_USER, kGroupKey) != ERROR_SUCCESS) return;
+    key.SetDword("Count", static_cast<uint32_t>(groups.size() - 1));
+    key.SetDword("DirPos", static_cast<uint32_t>(pos.DirPos));
+    key.SetDword("BmpPos", static_cast<uint32_t>(pos.BmpPos));
+    key.SetDword("RandSeed", static_cast<uint32_t>(pos.RandSeed));
+}
+
+int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const SettingsRecord& s) {
+    HWND parent = groups.parent();
+    pos.DirPos = LbSelection(parent, kGroupListId);
+    fw::RegKey key;
+    if (key.Create(HKEY_CURRENT_USER, kGroupKey) != ERROR_SUCCESS) return 0;
+    int32_t count = 0;
+    if (key.QueryDword("Count", count) != ERROR_SUCCESS) return 0;
+
+    for (int32_t i : StoredGroupIndices(key.get(), count)) {
+        std::string path;  // a value too long for the 255-byte buffer stays empty
+        key.QueryString(GroupValueName(i).c_str(), path, 255);
+        if (path.empty()) continue;
+        if (IsArchiveName(path)) {
+            groups.Append(path, 1);  // the archive itself is not looked for
+            continue;
+        }
+        DWORD attr = GetFileAttributesA(path.c_str());
+        if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY)) groups.Append(path, 0);
+    }
+
+    pos.DirPos = 0;
+    key.QueryDword("DirPos", pos.DirPos);
+    if (key.QueryDword("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
+        pos.RandSeed = static_cast<int32_t>(TheClock().Seconds());
+    LbSelect(parent, kGroupListId, pos.DirPos);
+
+    scan.Scan(1);
+    for (int i = 0; i < s.ReadTimeOut; ++i) {
+        TheClock().Sleep(1000);
+        if (scan.scanDone == 1) break;
+    }
+
+    pos.BmpPos = 0;
+    key.QueryDword("BmpPos", pos.BmpPos);
+    LbSelect(parent, kFileListId, pos.BmpPos);
+    return 1;
+}
+
+}  // namespace mov

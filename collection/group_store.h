@@ -1,0 +1,27 @@
+// The group list and the positions in the registry key "...\MovAni32\Group".
+#pragma once
+#include <string>
+#include "collection/folder_scan.h"
+#include "collection/group_list.h"
+#include "collection/positions.h"
+#include "settings/settings_record.h"
+
+namespace mov {
+
+// "%.02d" of the index: "00" .. "99", then "100" ...
+std::string GroupValueName(int index);
+
+// Writes each path as "00", "01", ... from the last down to the first; with release 1 each
+// entry is destroyed once written, leaving the list empty. An empty list writes nothing,
+// and higher values left by a longer list stay (Count keeps them from being read).
+void SaveGroupList(GroupList& groups, int release);
+
+// Count (number of groups minus 1), DirPos, BmpPos, RandSeed; nothing for an empty list.
+void SavePositions(const GroupList& groups, const Positions& pos);
+
+// Start-up: loads the stored groups (archives by name, folders that still exist), the
+// positions, selects the current group, scans it keeping the stored shuffle, waits for the
+// scan through the clock and selects the current file. Returns 1 when Count was found.
+int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const SettingsRecord& s);
+
+}  // namespace mov

@@ -1,0 +1,25 @@
+// The list file of an archive: which lines become file list entries.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "collection/archive_list.h"
+
+namespace {
+
+using V = std::vector<std::string>;
+
+TEST(ArchiveList, TakesBitmapsAndWithAReaderShortJpegNames) {
+    std::string list = "a.Bmp\r\nb.bMP\r\nsub\\c.BMP\nd.jpg\ne.jpeg\nf.lnk\ng.Jpg";
+    EXPECT_EQ(mov::ArchiveListEntries(list, 0, 1), (V{"a.Bmp", "sub\\c.BMP", "d.jpg", "g.Jpg"}));
+    EXPECT_EQ(mov::ArchiveListEntries(list, 2, 0), (V{"a.Bmp", "sub\\c.BMP"}));
+    EXPECT_TRUE(mov::ArchiveListEntries(list, 1, 1).empty());  // shortcuts only: nothing from archives
+}
+
+TEST(ArchiveList, LinesAsATextReadGivesThem) {
+    EXPECT_EQ(mov::SplitListLines("x\r\n\ny"), (V{"x", "", "y"}));
+    EXPECT_EQ(mov::SplitListLines("x\n"), (V{"x"}));
+    EXPECT_EQ(mov::SplitListLines("a b.bmp\r"), (V{"a b.bmp\r"}));  // a lone CR is part of the line
+    EXPECT_TRUE(mov::SplitListLines("").empty());
+}
+
+}  // namespace
