@@ -1,0 +1,173 @@
+// Groups and positions in the real registry: saving, the start-up load and its limits.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "collection/group_store.h"
+#include "collection/list_boxes.h"
+#include "collection_fixture.h"
+#include "settings/registry_paths.h"
+
+namespace {
+
+using collectiontest::CollectionTest;
+using collectiontest::GroupDword;
+using collectiontest::SetGroupDword;
+using collectiontest::SetGroupString;
+using testsupport::RegText;
+using testsupport::WriteBmp;
+using V = std::vector<std::string>;
+
+std::string Stored(const char* name) { return RegText(HKEY_CURRENT_USER, mov::kGroupKey, name); }
+
+class GroupsTest : public CollectionTest {};
+
+TEST_F(GroupsTest, ValueNamesHaveAtLeastTwoDigits) {
+    EXPECT_EQ(mov::GroupValueName(0), "00");
+    EXPECT_EQ(mov::GroupValueName(7), "07");
+    EXPECT_EQ(mov::GroupValueName(99), "99");
+    EXPECT_EQ(mov::GroupValueName(100), "100");
+}
+
+TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
+    groups.Append(folder.path(), 0);
+    groups.Append(other.path() + "\\pics.LZH", 1);
+    groups.Append(folder.path(), 0);  // the same folder twice is two groups
+    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), other.path() + "\\pics.LZH", folder.path()}));
+    positions = {2, 5, -3};
+    mov::SavePositions(groups, positions);
+    mov::SaveGroupList(groups, 0);
+    EXPECT_EQ(Stored("00"), folder.path());
+    EXPECT_EQ(Stored("01"), other.path() + "\\pics.LZH");
+    EXPECT_EQ(Stored("02"), folder.path());
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_TRUE(testsupport::RegPeek(HKEY_CURRENT_USER, mov::kGroupKey, "00", type, bytes));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(bytes.size(), folder.path().size() + 1);  // the zero is counted
+    uint32_t v = 0;
+    ASSERT_TRUE(GroupDword("Count", v));
+    EXPECT_EQ(v, 2u);
+    ASSERT_TRUE(GroupDword("DirPos", v));
+    EXPECT_EQ(v, 2u);
+    ASSERT_TRUE(GroupDword("BmpPos", v));
+    EXPECT_EQ(v, 5u);
+    ASSERT_TRUE(GroupDword("RandSeed", v));
+    EXPECT_EQ(static_cast<int32_t>(v), -3);
+    EXPECT_EQ(groups.size(), 3);
+
+    mov::SaveGroupList(groups, 1);
+    EXPECT_TRUE(groups.empty());
+    EXPECT_TRUE(Items(mov::kGroupListId).empty());
+    // An empty list writes nothing, so the stored groups survive.
+    SetGroupDword("Count", 2);
+    mov::SavePositions(groups, positions);
+    mov::SaveGroupList(groups, 1);
+    ASSERT_TRUE(GroupDword("Count", v));
+    EXPECT_EQ(v, 2u);
+    EXPECT_EQ(Stored("02"), folder.path());
+}
+
+TEST_F(GroupsTest, RemoveKeepsArrayAndListBoxTogether) {
+    groups.Append("A", 0);
+    groups.Append("B.lzh", 1);
+    groups.Append("C", 0);
+    groups.Remove(1);
+    groups.Remove(7);
+    ASSERT_EQ(groups.size(), 2);
+    EXPECT_EQ(groups.at(1).path, "C");
+    EXPECT_EQ(Items(mov::kGroupListId), (V{"A", "C"}));
+}
+
+TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
+    WriteBmp(folder.file("a.bmp"), 2, 2);
+    WriteBmp(folder.file("b.bmp"), 2, 2);
+    const std::string archive = other.path() + "\\no-file-needed.Lzh";
+    SetGroupString("00", folder.path());
+    SetGroupString("01", other.path() + "\\removed-folder");
+    SetGroupString("02", archive);
+    SetGroupString("03", other.path());  // beyond Count: not read
+    SetGroupDword("Count", 2);
+    SetGroupDword("DirPos", 0);
+    SetGroupDword("BmpPos", 1);
+    SetGroupDword("RandSeed", 99);
+
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    ASSERT_EQ(groups.size(), 2);
+    EXPECT_EQ(groups.at(0).path, folder.path());
+    EXPECT_EQ(groups.at(0).archive, 0);
+    EXPECT_EQ(groups.at(1).path, archive);
+    EXPECT_EQ(groups.at(1).archive, 1);
+    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), archive}));
+    EXPECT_EQ(mov::LbSelection(parent, mov::kGroupListId), 0);
+    EXPECT_EQ(mov::LbCount(parent, mov::kFileListId), 2);  // group 0 was scanned
+    EXPECT_EQ(positions.BmpPos, 1);
+    EXPECT_EQ(mov::LbSelection(parent, mov::kFileListId), 1);
+    EXPECT_EQ(positions.RandSeed, 99);
+    EXPECT_EQ(clock.sleeps, 1);  // the scan is done after the first second
+
+    // Closing: positions, then the groups, numbered anew.
+    mov::SavePositions(groups, positions);
+    mov::SaveGroupList(groups, 1);
+    uint32_t count = 0;
+    ASSERT_TRUE(GroupDword("Count", count));
+    EXPECT_EQ(count, 1u);
+    EXPECT_EQ(Stored("00"), folder.path());
+    EXPECT_EQ(Stored("01"), archive);
+    EXPECT_EQ(Stored("02"), archive);  // left in place, unread
+    EXPECT_EQ(Stored("03"), other.path());
+}
+
+TEST_F(GroupsTest, DirPosBeyondTheListSelectsNothingAndScansGroupZero) {
+    WriteBmp(folder.file("a.bmp"), 2, 2);
+    SetGroupString("00", folder.path());
+    SetGroupString("01", other.path());
+    SetGroupDword("Count", 1);
+    SetGroupDword("DirPos", 5);
+    SetGroupDword("BmpPos", 40);
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    EXPECT_EQ(mov::LbSelection(parent, mov::kGroupListId), -1);
+    EXPECT_EQ(positions.DirPos, 0);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp"}));
+    EXPECT_EQ(positions.BmpPos, 40);  // kept, though nothing is selected
+    EXPECT_EQ(mov::LbSelection(parent, mov::kFileListId), -1);
+}
+
+TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {
+    const std::string fits = "C:\\" + std::string(250 - 3, 'f') + ".lzh";  // 254 bytes and the zero
+    const std::string tooLong = "C:\\" + std::string(300 - 7, 'g') + ".lzh";
+    ASSERT_EQ(fits.size(), 254u);
+    SetGroupString("00", tooLong);
+    SetGroupString("01", fits);
+    SetGroupString("02", other.path() + "\\mixed.LzH");
+    SetGroupString("03", "");
+    SetGroupDword("Count", 3);
+    clock.Sleep(1234000);  // no RandSeed stored: the clock gives it
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    ASSERT_EQ(groups.size(), 1);
+    EXPECT_EQ(groups.at(0).path, fits);
+    EXPECT_EQ(positions.RandSeed, 1234);
+    EXPECT_EQ(positions.DirPos, 0);
+    EXPECT_EQ(positions.BmpPos, 0);
+    EXPECT_EQ(reports.size(), 1u);  // the archive named "fits" does not exist: no listing
+}
+
+TEST_F(GroupsTest, NoCountMeansNoGroupsNoScanNoWait) {
+    SetGroupString("00", folder.path());
+    mov::LbAdd(parent, mov::kFileListId, "untouched.bmp");
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 0);
+    EXPECT_TRUE(groups.empty());
+    EXPECT_EQ(positions.DirPos, -1);  // the empty group list box's selection
+    EXPECT_EQ(Items(mov::kFileListId), (V{"untouched.bmp"}));
+    EXPECT_EQ(clock.sleeps, 0);
+}
+
+TEST_F(GroupsTest, DamagedCountDoesNotHangTheStart) {
+    SetGroupString("00", folder.path());
+    SetGroupString("2147483647", other.path());
+    SetGroupDword("Count", 0x7fffffff);
+    DWORD t0 = GetTickCount();
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    EXPECT_LT(GetTickCount() - t0, 5000u);
+    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), other.path()}));
+}
+
+}  // namespace

@@ -1,0 +1,246 @@
+// The scan into real list boxes: folder listing by patterns, shortcuts, archives through an
+// outside lister with the busy handshake, the "Rand2" staging, and the missing list file.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <algorithm>
+#include <cstring>
+#include "collection/list_boxes.h"
+#include "collection/runtime_rand.h"
+#include "collection/shortcut_file.h"
+#include "collection_fixture.h"
+#include "settings/busy_handshake.h"
+
+namespace {
+
+using collectiontest::CollectionTest;
+using collectiontest::MakeShortcut;
+using testsupport::WriteBmp;
+using testsupport::WriteBytes;
+using V = std::vector<std::string>;
+
+class ScanTest : public CollectionTest {
+protected:
+    // a.bmp, b.lnk (to a .jpg), c.JPG, d.jpeg, and what must stay out: a shortcut to a
+    // ".jpeg", one to a missing file, one to a text file, a text file and a folder.
+    void FillFolder() {
+        WriteBmp(folder.file("a.bmp"), 4, 4);
+        WriteBytes(targets.file("x.jpg"), {0xff, 0xd8, 0xff});
+        WriteBytes(targets.file("y.jpeg"), {0xff, 0xd8, 0xff});
+        WriteBytes(targets.file("gone.bmp"), {'B', 'M'});
+        WriteBytes(targets.file("t.txt"), {'t'});
+        ASSERT_TRUE(MakeShortcut(folder.file("b.lnk"), targets.file("x.jpg")));
+        ASSERT_TRUE(MakeShortcut(folder.file("f.lnk"), targets.file("y.jpeg")));
+        ASSERT_TRUE(MakeShortcut(folder.file("g.lnk"), targets.file("gone.bmp")));
+        ASSERT_TRUE(MakeShortcut(folder.file("h.lnk"), targets.file("t.txt")));
+        DeleteFileA(targets.file("gone.bmp").c_str());
+        WriteBytes(folder.file("c.JPG"), {0xff, 0xd8, 0xff});
+        WriteBytes(folder.file("d.jpeg"), {0xff, 0xd8, 0xff});
+        WriteBytes(folder.file("e.txt"), {'e'});
+        CreateDirectoryA(folder.file("sub.bmp").c_str(), nullptr);
+        groups.Append(folder.path(), 0);
+    }
+};
+
+TEST_F(ScanTest, FolderListsBitmapsThenShortcutsThenJpegs) {
+    FillFolder();
+    // The shell's own shortcut resolves to its target.
+    mov::ShortcutTarget t = mov::ResolveShortcut(folder.file("b.lnk"), settings.OsKind);
+    EXPECT_EQ(t.kind, 2);
+    EXPECT_EQ(t.path, targets.file("x.jpg"));
+
+    scan.scanDone = 0;
+    scan.Scan(0);
+    EXPECT_EQ(scan.scanDone, 1);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk", "c.JPG", "d.jpeg"}));
+    EXPECT_EQ(positions.DirPos, 0);
+    EXPECT_TRUE(Items(mov::kRandomListId).empty());
+    EXPECT_EQ(Items(mov::kScratchListId), (V{"d.jpeg"}));  // the last pattern's names
+    // The listing leaves the group's folder as the current directory.
+    char cwd[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof cwd, cwd);
+    EXPECT_EQ(lstrcmpiA(cwd, folder.path().c_str()), 0) << cwd;
+}
+
+TEST_F(ScanTest, ShortcutSettingsAndJpegSwitches) {
+    FillFolder();
+    settings.SCenabled = 1;  // "Only"
+    scan.Scan(0);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"b.lnk"}));
+
+    settings.SCenabled = 2;  // "No"
+    scan.Scan(0);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.JPG", "d.jpeg"}));
+
+    settings.SCenabled = 0;
+    settings.JPEGRead = 0;  // a shortcut to a JPEG is still taken
+    scan.Scan(0);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk"}));
+
+    settings.JPEGRead = 1;
+    settings.JpegAvailable = 0;
+    scan.Scan(0);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk"}));
+}
+
+TEST_F(ScanTest, HiddenAndReadOnlyBitmapsAreListedInASortedBox) {
+    settings.BMPSort = 1;
+    MakeWindows();
+    for (const char* n : {"z.bmp", "m.Bmp", "b.BMP"}) WriteBmp(folder.file(n), 2, 2);
+    WriteBytes(folder.file("k.JPG"), {0xff});
+    SetFileAttributesA(folder.file("z.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(folder.file("m.Bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    groups.Append(folder.path(), 0);
+    scan.Scan(0);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"b.BMP", "k.JPG", "m.Bmp", "z.bmp"}));
+}
+
+TEST_F(ScanTest, SelectedGroupIsScannedAndAMissingFolderListsNothing) {
+    FillFolder();
+    WriteBmp(other.file("o.bmp"), 2, 2);
+    groups.Append(other.path(), 0);
+    groups.Append(folder.path() + "\\no-such-folder", 0);
+    mov::LbSelect(parent, mov::kGroupListId, 1);
+    scan.Scan(0);
+    EXPECT_EQ(positions.DirPos, 1);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"o.bmp"}));
+
+    // A folder that is gone: nothing of the earlier listing may come back.
+    mov::LbSelect(parent, mov::kGroupListId, 2);
+    scan.Scan(0);
+    EXPECT_EQ(positions.DirPos, 2);
+    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_EQ(scan.scanDone, 1);
+}
+
+TEST_F(ScanTest, NoGroupsLeavesTheFileListAsItWas) {
+    mov::LbAdd(parent, mov::kFileListId, "kept.bmp");
+    scan.scanDone = 0;
+    scan.Scan(0);
+    EXPECT_EQ(scan.scanDone, 1);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"kept.bmp"}));
+}
+
+TEST_F(ScanTest, Rand2ShufflesFromTheSeedReproducibly) {
+    for (int i = 0; i < 12; ++i) WriteBmp(folder.file("p" + std::to_string(i) + ".bmp"), 2, 2);
+    groups.Append(folder.path(), 0);
+    scan.Scan(0);
+    const V staged = Items(mov::kFileListId);  // the order the listing gives
+    ASSERT_EQ(staged.size(), 12u);
+
+    settings.Change = 2;
+    MakeWindows();
+    groups.Remove(0);
+    groups.Append(folder.path(), 0);
+    positions.RandSeed = 777;
+    scan.Scan(1);
+    mov::Lcg rng;
+    const V shuffled = Items(mov::kFileListId);
+    EXPECT_EQ(shuffled, mov::ShuffleEntries(staged, 777, rng));
+    EXPECT_TRUE(Items(mov::kRandomListId).empty());
+    EXPECT_EQ(positions.RandSeed, 777);
+    scan.Scan(1);
+    EXPECT_EQ(Items(mov::kFileListId), shuffled);
+
+    // A fresh seed from the clock.
+    clock.Sleep(4242000);
+    scan.Scan(0);
+    EXPECT_EQ(positions.RandSeed, 4242);
+    EXPECT_EQ(Items(mov::kFileListId), mov::ShuffleEntries(staged, 4242, rng));
+}
+
+class ArchiveScanTest : public ScanTest {
+protected:
+    void SetUp() override {
+        ScanTest::SetUp();
+        listFile = temp.file("MovList.tmp");
+    }
+    std::string archive(const std::string& name, const std::string& members) {
+        std::string p = other.file(name);
+        WriteBytes(p, std::vector<unsigned char>(members.begin(), members.end()));
+        groups.Append(p, 1);
+        return p;
+    }
+    std::string listFile;
+};
+
+TEST_F(ArchiveScanTest, ListerOutputIsFilteredAndTheFileStays) {
+    EXPECT_EQ(mov::FolderScan::ListFilePath(settings), listFile);
+    archive("pics.lzh", "a.bmp\r\nb.bMP\r\nc.jpg\r\nd.Bmp\r\ne.jpeg\r\nf.lnk\r\n");
+    scan.scanDone = 0;
+    scan.Scan(0);
+    EXPECT_EQ(scan.scanDone, 1);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.jpg", "d.Bmp"}));
+    EXPECT_TRUE(testsupport::FileExists(listFile));
+    EXPECT_TRUE(mov::BusyFlagCleared());
+    EXPECT_GE(clock.sleeps, 1);  // one second before the first poll
+    EXPECT_LT(clock.sleeps, 61);
+    EXPECT_TRUE(reports.empty());
+
+    settings.SCenabled = 1;  // shortcuts only: an archive gives nothing
+    scan.Scan(0);
+    EXPECT_TRUE(Items(mov::kFileListId).empty());
+}
+
+TEST_F(ArchiveScanTest, ListingThatWritesNothingNeverShowsTheLastArchive) {
+    archive("first.lzh", "old.bmp\r\n");
+    scan.Scan(0);
+    ASSERT_EQ(Items(mov::kFileListId), (V{"old.bmp"}));
+
+    // The second "archive" does not exist: the lister writes no list file.
+    groups.Append(other.file("missing.lzh"), 1);
+    mov::LbSelect(parent, mov::kGroupListId, 1);
+    scan.scanDone = 0;
+    scan.Scan(0);
+    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_EQ(reports, (V{listFile}));
+    EXPECT_EQ(scan.scanDone, 1);
+}
+
+TEST_F(ArchiveScanTest, ListerThatCannotStartIsNotWaitedFor) {
+    WriteBytes(listFile, {'o', '.', 'b', 'm', 'p', '\n'});  // left by an earlier listing
+    archive("pics.lzh", "a.bmp\r\n");
+    scan.SetListProgram("no-such-lister.exe");
+    scan.Scan(0);
+    EXPECT_EQ(clock.sleeps, 0);
+    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_EQ(reports, (V{listFile}));
+}
+
+// The real report: a modal box, closed by a timer that runs inside its message loop.
+std::string gBoxText;
+BOOL CALLBACK CollectText(HWND w, LPARAM) {
+    char text[1024] = {};
+    GetWindowTextA(w, text, sizeof text);
+    gBoxText += text;
+    gBoxText += '|';
+    return TRUE;
+}
+BOOL CALLBACK FindBox(HWND w, LPARAM out) {
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+}
+void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (!box) return;
+    KillTimer(nullptr, id);
+    EnumChildWindows(box, CollectText, 0);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(ArchiveScanTest, MissingListFileIsReportedInAMessageBoxNamingIt) {
+    scan.SetFileErrorReport(nullptr);
+    groups.Append(other.file("missing.lzh"), 1);
+    gBoxText.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseBox);
+    ASSERT_NE(timer, 0u);
+    scan.Scan(0);
+    KillTimer(nullptr, timer);
+    EXPECT_NE(gBoxText.find(listFile), std::string::npos) << gBoxText;
+    EXPECT_TRUE(Items(mov::kFileListId).empty());
+}
+
+}  // namespace
