@@ -206,6 +206,21 @@ TEST_F(ArchiveScanTest, ListerThatCannotStartIsNotWaitedFor) {
     EXPECT_EQ(reports, (V{listFile}));
 }
 
+// The LHA program itself on a real archive, once it is built beside the tests.
+TEST_F(ArchiveScanTest, RealLhaProgramListsARealArchive) {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string bin(exe);
+    bin.resize(bin.find_last_of('\\'));
+    if (!testsupport::FileExists(bin + "\\MeltLha.exe")) GTEST_SKIP() << "MeltLha.exe is not built yet";
+    scan.SetListProgram("MeltLha.exe");
+    groups.Append(bin + "\\testdata\\pics.lzh", 1);
+    scan.Scan(0);
+    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.jpg", "d.Bmp"}));
+    EXPECT_TRUE(reports.empty());
+    EXPECT_TRUE(mov::BusyFlagCleared());
+}
+
 // The real report: a modal box, closed by a timer that runs inside its message loop.
 std::string gBoxText;
 BOOL CALLBACK CollectText(HWND w, LPARAM) {
