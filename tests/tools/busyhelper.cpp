@@ -2,6 +2,7 @@
 // "clear" waits MS milliseconds, then sets LhaArchiveing to 0 as a converter does when
 // done; "keep" ends without touching it, as a program that crashed would.
 #include <windows.h>
+#include "settings/busy_handshake.h"
 #include <cstdlib>
 #include <cstring>
 
@@ -10,14 +11,6 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "keep") == 0) return 0;
     if (std::strcmp(argv[1], "clear") != 0 || argc < 3) return 2;
     Sleep(static_cast<DWORD>(std::atoi(argv[2])));
-    HKEY k;
-    DWORD disp;
-    char cls[] = "REG_DWORD";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", 0, cls, 0, KEY_ALL_ACCESS,
-                        nullptr, &k, &disp) != ERROR_SUCCESS)
-        return 1;
-    DWORD zero = 0;
-    RegSetValueExA(k, "LhaArchiveing", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), 4);
-    RegCloseKey(k);
+    mov::SetBusyFlag(0);
     return 0;
 }

@@ -2,6 +2,7 @@
 // "archive" is a text file of member names, copied to LISTFILE as the listing; a missing
 // archive writes nothing. Either way it clears LhaArchiveing, as the real program does.
 #include <windows.h>
+#include "settings/busy_handshake.h"
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -15,14 +16,6 @@ int main(int argc, char** argv) {
         }
         std::fclose(in);
     }
-    HKEY k;
-    DWORD disp;
-    char cls[] = "REG_DWORD";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", 0, cls, 0, KEY_ALL_ACCESS,
-                        nullptr, &k, &disp) != ERROR_SUCCESS)
-        return 1;
-    DWORD zero = 0;
-    RegSetValueExA(k, "LhaArchiveing", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), 4);
-    RegCloseKey(k);
+    mov::SetBusyFlag(0);
     return 0;
 }
