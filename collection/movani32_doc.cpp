@@ -1,11 +1,16 @@
-// Document steps of the program: start-up probe and closing work are added here.
+// Document steps of the program: the start-up probe and the closing work.
 #include "collection/movani32_doc.h"
 #include "collection/group_store.h"
+#include "framework/frame.h"
+#include "settings/environment_probe.h"
 #include "settings/settings_store.h"
 
+// The probe asks its questions before the main window is shown, so they have no owner.
 bool CMovani32Doc::OnNewDocument() {
     if (!fw::CDocument::OnNewDocument()) return false;
-    LoadSettings();
+    mov::ProbeUi ui;
+    if (GetFrame() && !GetFrame()->GetAppTitle().empty()) ui.caption = GetFrame()->GetAppTitle();
+    mov::RunEnvironmentProbe(settings, ui);  // ends with LoadSettings
     return true;
 }
 

@@ -28,6 +28,8 @@ public:
     CView* GetActiveView() const { return view_.get(); }
     CDocument* GetActiveDocument() const { return doc_; }
     HACCEL GetAccelerators() const { return accel_; }
+    // The application title that ends the caption (and heads the program's message boxes).
+    const std::string& GetAppTitle() const { return appTitle_; }
 
     // Shows the frame; derived frames may change the show state.
     virtual void ActivateFrame(int nCmdShow);

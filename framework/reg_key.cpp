@@ -5,12 +5,13 @@
 
 namespace fw {
 
-LONG RegKey::Create(HKEY parent, const char* subkey) {
+LONG RegKey::Create(HKEY parent, const char* subkey, DWORD* disposition) {
     HKEY k = nullptr;
     DWORD disp = 0;
     char cls[] = "REG_DWORD";
     LONG rc = RegCreateKeyExA(parent, subkey, 0, cls, 0, KEY_ALL_ACCESS, nullptr, &k, &disp);
     key_.reset(rc == ERROR_SUCCESS ? k : nullptr);
+    if (disposition) *disposition = rc == ERROR_SUCCESS ? disp : 0;
     return rc;
 }
 

@@ -12,8 +12,9 @@ public:
     RegKey() = default;
 
     // RegCreateKeyExA with class string "REG_DWORD", options 0 and KEY_ALL_ACCESS,
-    // so a missing key is made on first use. Returns the registry's error code.
-    LONG Create(HKEY parent, const char* subkey);
+    // so a missing key is made on first use. Returns the registry's error code;
+    // `disposition` (when given) receives REG_CREATED_NEW_KEY or REG_OPENED_EXISTING_KEY.
+    LONG Create(HKEY parent, const char* subkey, DWORD* disposition = nullptr);
     // RegOpenKeyExA; a missing key stays missing.
     LONG Open(HKEY parent, const char* subkey, REGSAM access = KEY_READ);
     void Close() { key_.reset(); }

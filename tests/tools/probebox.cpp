@@ -1,0 +1,81 @@
+// probebox: the start-up desktop check seen from outside the main program.
+//   probebox sync              the program's copy of the desktop's placement values is made
+//                              equal to the desktop's (absent values absent), so no question comes
+//   probebox show SECONDS      waits for the program's question box; prints its text (Shift-JIS)
+//   probebox answer yes|no SECONDS   waits for the box and answers it
+// Exit code 0 on success, 1 when no box came in time, 2 for bad arguments.
+#include <windows.h>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\Desktop";
+const char kCopy[] = "Software\\Farnwick\\MovAni32\\Desktop";
+const char* const kNames[] = {"TileWallpaper", "WallpaperStyle", "WallpaperOriginX"};
+
+int Sync() {
+    HKEY desk, copy;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_READ, &desk) != ERROR_SUCCESS) return 1;
+    char cls[] = "REG_DWORD";
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kCopy, 0, cls, 0, KEY_ALL_ACCESS, nullptr, &copy, nullptr) != ERROR_SUCCESS) {
+        RegCloseKey(desk);
+        return 1;
+    }
+    for (const char* name : kNames) {
+        char buf[256] = {};
+        DWORD type = 0, size = sizeof buf - 1;
+        if (RegQueryValueExA(desk, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) == ERROR_SUCCESS)
+            RegSetValueExA(copy, name, 0, REG_SZ, reinterpret_cast<BYTE*>(buf), static_cast<DWORD>(std::strlen(buf) + 1));
+        else
+            RegDeleteValueA(copy, name);
+    }
+    RegCloseKey(copy);
+    RegCloseKey(desk);
+    return 0;
+}
+
+std::string gText;
+BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
+    char cls[32] = {}, text[2048] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowTextA(w, text, sizeof text);
+    if (_stricmp(cls, "Static") == 0 && std::strlen(text) > gText.size()) gText = text;
+    return TRUE;
+}
+
+// The visible dialog-class window captioned with the program's title.
+HWND WaitForBox(double seconds) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        HWND w = FindWindowA("#32770", "Movani32");
+        if (w && IsWindowVisible(w)) return w;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "sync") == 0) return Sync();
+    if (argc == 3 && std::strcmp(argv[1], "show") == 0) {
+        HWND box = WaitForBox(std::atof(argv[2]));
+        if (!box) return 1;
+        EnumChildWindows(box, LongestStatic, 0);
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), gText.data(), static_cast<DWORD>(gText.size()), &written, nullptr);
+        return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "answer") == 0) {
+        bool yes = std::strcmp(argv[2], "yes") == 0;
+        if (!yes && std::strcmp(argv[2], "no") != 0) return 2;
+        HWND box = WaitForBox(std::atof(argv[3]));
+        if (!box) return 1;
+        PostMessageA(box, WM_COMMAND, yes ? IDYES : IDNO, 0);
+        // Done when this box has gone (the next question may take its place).
+        for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(100);
+        return IsWindow(box) ? 1 : 0;
+    }
+    return 2;
+}
