@@ -3,6 +3,19 @@
 
 #define IDR_MAINFRAME 128
 
+// Tray icon images.
+#define IDI_TRAY_STOPPED 133
+#define IDI_TRAY_REMOVE 134
+#define IDI_TRAY_PREV 135
+#define IDI_TRAY_NEXT 137
+#define IDI_TRAY_INACT 138
+#define IDI_TRAY_TILE 139
+#define IDI_TRAY_CHANGING 140
+#define IDI_TRAY_MAXIMIZED 141
+
+// Window message of the tray icon's mouse events.
+#define WM_TRAY_NOTIFY 32783
+
 // Framework standard ids.
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601

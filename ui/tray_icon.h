@@ -1,0 +1,29 @@
+// The view's notification-area icon: adds, changes or removes it as IconOn and the state ask.
+#pragma once
+#include <windows.h>
+
+class TrayIcon {
+public:
+    static constexpr UINT kId = 128;
+    static constexpr const char kTip[] = "MovAni32";
+
+    // `owner` receives the icon's mouse messages; the images come from `module`'s resources.
+    void Attach(HWND owner, HINSTANCE module) { owner_ = owner; module_ = module; }
+    // Taken from IconOn when the view is set up: whether the icon counts as shown.
+    void SetShown(int iconOn) { shown_ = iconOn; }
+    int shown() const { return shown_; }
+
+    // Shows `iconId` with NIM_ADD, NIM_MODIFY or NIM_DELETE, or adds/deletes the icon when
+    // IconOn changed since the last call. Returns the shell's result, or TRUE when IconOn
+    // was and is off and the shell is left alone.
+    BOOL Set(UINT iconId, DWORD op, int iconOn);
+
+    // Set while ticks are held by a maximised window (the held icon is showing); every update
+    // that reaches the shell clears it so the next held tick shows that icon again.
+    int maximizedPause = 0;
+
+private:
+    HWND owner_ = nullptr;
+    HINSTANCE module_ = nullptr;
+    int shown_ = 0;
+};
