@@ -230,16 +230,8 @@ BOOL CALLBACK CollectText(HWND w, LPARAM) {
     gBoxText += '|';
     return TRUE;
 }
-BOOL CALLBACK FindBox(HWND w, LPARAM out) {
-    char cls[32] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
-    *reinterpret_cast<HWND*>(out) = w;
-    return FALSE;
-}
 void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    HWND box = testsupport::OwnMessageBox();
     if (!box) return;
     KillTimer(nullptr, id);
     EnumChildWindows(box, CollectText, 0);

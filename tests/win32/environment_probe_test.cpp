@@ -200,16 +200,8 @@ BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
     if (_stricmp(cls, "Static") == 0 && std::strlen(text) > gSeen.text.size()) gSeen.text = text;
     return TRUE;
 }
-BOOL CALLBACK FindBox(HWND w, LPARAM out) {
-    char cls[32] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
-    *reinterpret_cast<HWND*>(out) = w;
-    return FALSE;
-}
 void CALLBACK AnswerYes(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    HWND box = testsupport::OwnMessageBox();
     if (!box) return;
     KillTimer(nullptr, id);
     char caption[256] = {};

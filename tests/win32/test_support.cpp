@@ -114,6 +114,20 @@ void RegDeleteValueIn(HKEY root, const char* key, const char* name) {
     RegCloseKey(k);
 }
 
+static BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+}
+
+HWND OwnMessageBox() {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FirstVisibleDialog, reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
 void CountingClock::Sleep(unsigned ms) {
     ++sleeps;
     sleptMs += ms;

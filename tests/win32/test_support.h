@@ -34,6 +34,9 @@ bool RegPeek(HKEY root, const char* key, const char* name, DWORD& type, std::str
 std::string RegText(HKEY root, const char* key, const char* name);
 void RegDeleteValueIn(HKEY root, const char* key, const char* name);
 
+// The message box this thread is showing (a visible dialog of class #32770), or null.
+HWND OwnMessageBox();
+
 // A clock that counts the sleeps asked of it and really sleeps only `realMs` for each.
 class CountingClock : public mov::Clock {
 public:
