@@ -21,9 +21,9 @@ constexpr int kNoShortcuts = 2;
 // listing that fails (folder gone) leaves no names of an earlier one behind.
 void ListPattern(HWND parent, const std::string& folder, const char* pattern, int id) {
     LbClear(parent, id);
-    std::string spec = folder + "\\" + pattern;
-    std::vector<char> buf(spec.size() + MAX_PATH + 1, '\0');  // DlgDirListA writes into it
-    spec.copy(buf.data(), spec.size());
+    std::string wanted = folder + "\\" + pattern;
+    std::vector<char> buf(wanted.size() + MAX_PATH + 1, '\0');  // DlgDirListA writes into it
+    wanted.copy(buf.data(), wanted.size());
     DlgDirListA(parent, buf.data(), id, 0, DDL_READONLY | DDL_HIDDEN);
 }
 
