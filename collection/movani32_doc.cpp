@@ -1,6 +1,7 @@
 // Document steps of the program: the start-up probe and the closing work.
 #include "collection/movani32_doc.h"
 #include "collection/group_store.h"
+#include "engine/desktop_writer.h"
 #include "framework/frame.h"
 #include "settings/environment_probe.h"
 #include "settings/settings_store.h"
@@ -14,8 +15,10 @@ bool CMovani32Doc::OnNewDocument() {
     return true;
 }
 
-// Positions first, then the groups, which are freed as they are written.
+// The desktop's start-up values go back first; then the positions, then the groups, which
+// are freed as they are written (so the group values follow Count).
 void CMovani32Doc::OnCloseDocument() {
+    mov::RestoreDesktop(settings);
     mov::SavePositions(groups, positions);
     mov::SaveGroupList(groups, 1);
     fw::CDocument::OnCloseDocument();

@@ -113,12 +113,12 @@ void DesktopWriter::RemoveWallpaper() {
     active.ClearWallpaper();
 }
 
-void DesktopWriter::RestoreDesktop() {
+void RestoreDesktop(const SettingsRecord& s) {
     fw::RegKey k;
     if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
-    if (s_.Modify != 1) k.SetString("TileWallpaper", s_.SysTileWallpaper);
-    k.SetString("WallpaperStyle", s_.SysWallpaperStyle);
-    k.SetString("WallpaperOriginX", s_.SysWallpaperOriginX);
+    if (s.Modify != 1) k.SetString("TileWallpaper", s.SysTileWallpaper);
+    k.SetString("WallpaperStyle", s.SysWallpaperStyle);
+    k.SetString("WallpaperOriginX", s.SysWallpaperOriginX);
 }
 
 }  // namespace mov

@@ -16,6 +16,11 @@ struct FitOverride {
 // WallpaperStyle). An empty text, or a key that does not open, writes nothing.
 void WriteDesktopValue(const char* name, const std::string& text);
 
+// At exit: the desktop's tile, style and origin values as found at start-up (the tile
+// value only when Modify is not 1). The desktop is not told to reload; the last picture
+// stays. A desktop key that does not open is skipped.
+void RestoreDesktop(const SettingsRecord& s);
+
 class DesktopWriter {
 public:
     DesktopWriter(SettingsRecord& settings, FitOverride& fit) : s_(settings), fit_(fit) {}
@@ -32,8 +37,7 @@ public:
     void CompleteChange(bool wrotePicture);
     // The desktop shows no picture until the next change. The stored Wallpaper stays.
     void RemoveWallpaper();
-    // At exit: the desktop's tile, style and origin values as found at start-up.
-    void RestoreDesktop();
+    void RestoreDesktop() { mov::RestoreDesktop(s_); }
 
 private:
     void ShowPaperRemoved(bool removed);
