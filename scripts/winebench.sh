@@ -51,7 +51,8 @@ wb_display() {
   Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   MOV_XVFB_PID=$!
   export DISPLAY=":$n" MOV_XVFB_PID
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  local end=$((SECONDS + 30))
+  while [ $SECONDS -lt $end ]; do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
   echo "winebench: Xvfb did not start" >&2
   return 1
 }
@@ -87,7 +88,15 @@ wb_stop() {
   return 0
 }
 
-wb_screenshot() { /usr/bin/import -display "$DISPLAY" -window root "$1"; }
+# A busy machine may keep the X server from answering for a moment: retry before giving up.
+wb_screenshot() {
+  local try
+  for try in 1 2 3 4 5 6 7 8 9 10; do
+    /usr/bin/import -display "$DISPLAY" -window root "$1" 2>/dev/null && return 0
+    sleep 0.5
+  done
+  /usr/bin/import -display "$DISPLAY" -window root "$1"
+}
 
 # wb_pixel FILE X Y: the pixel's colour as RRGGBB.
 wb_pixel() { /usr/bin/convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
@@ -109,3 +118,53 @@ wb_wait_gone() {
   done
   return 1
 }
+
+# Waiting for a state instead of sleeping: each helper polls until the state holds or its
+# time-out (seconds, default $MOV_WAIT, 20) runs out, so a slow machine costs time, never a
+# false failure. They return 1 on time-out.
+MOV_WAIT=${MOV_WAIT:-20}
+
+# wb_wait_until SECONDS COMMAND...: until COMMAND succeeds.
+wb_wait_until() {
+  local end=$((SECONDS + $1)); shift
+  while :; do
+    "$@" && return 0
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.2
+  done
+}
+
+# wb_wait_shot FILE SECONDS CHECK...: screenshots into FILE until CHECK FILE succeeds; FILE
+# then holds the screen that passed (or the last one taken).
+wb_wait_shot() {
+  local file=$1 secs=$2; shift 2
+  _wb_shot_ok() { local f=$1; shift; wb_screenshot "$f" && "$@" "$f"; }
+  wb_wait_until "$secs" _wb_shot_ok "$file" "$@"
+}
+
+# wb_pixel_is FILE X Y COLOUR|not:COLOUR
+wb_pixel_is() {
+  local got; got=$(wb_pixel "$1" "$2" "$3") || return 1
+  case "$4" in
+    not:*) [ "$got" != "${4#not:}" ] ;;
+    *) [ "$got" = "$4" ] ;;
+  esac
+}
+
+# wb_wait_pixel X Y COLOUR|not:COLOUR [SECONDS] [FILE]: until the screen's pixel is (not) COLOUR.
+wb_wait_pixel() {
+  local x=$1 y=$2 want=$3 secs=${4:-$MOV_WAIT} file=${5:-${TMPDIR:-/tmp}/wb-wait-$$.png}
+  _wb_px() { wb_pixel_is "$1" "$x" "$y" "$want"; }
+  wb_wait_shot "$file" "$secs" _wb_px || { echo "wb_wait_pixel: $x,$y is $(wb_pixel "$file" "$x" "$y"), wanted $want" >&2; return 1; }
+}
+
+# wb_wait_reg KEY VALUE EXPECTED [SECONDS]: until 'wine reg query' shows EXPECTED.
+wb_wait_reg() {
+  local key=$1 name=$2 want=$3 secs=${4:-$MOV_WAIT}
+  _wb_reg() { [ "$(wb_reg_query "$key" "$name")" = "$want" ]; }
+  wb_wait_until "$secs" _wb_reg
+}
+
+# wb_wait_file PATH [SECONDS] / wb_wait_no_file PATH [SECONDS]
+wb_wait_file() { wb_wait_until "${2:-$MOV_WAIT}" test -e "$1"; }
+wb_wait_no_file() { wb_wait_until "${2:-$MOV_WAIT}" test ! -e "$1"; }

@@ -11,15 +11,11 @@ mkdir -p "$work"
 start_movani
 
 "$WINELOADER" "$MOV_BIN/setwall.exe" "$(winpath "$work/red.bmp")" || fail "setwall (centre) failed"
-sleep 1
-wb_screenshot "$SHOTS/wallpaper_centre.png"
-[ "$(wb_pixel "$SHOTS/wallpaper_centre.png" 512 384)" = C03020 ] || fail "centre is not the picture's colour"
+wb_wait_pixel 512 384 C03020 "$MOV_WAIT" "$SHOTS/wallpaper_centre.png" || fail "centre is not the picture's colour"
 [ "$(wb_pixel "$SHOTS/wallpaper_centre.png" 1000 740)" != C03020 ] || fail "the corner shows the centred picture"
 
 "$WINELOADER" "$MOV_BIN/setwall.exe" "$(winpath "$work/green.bmp")" tile || fail "setwall (tile) failed"
-sleep 1
-wb_screenshot "$SHOTS/wallpaper_tile.png"
-[ "$(wb_pixel "$SHOTS/wallpaper_tile.png" 1000 740)" = 20A040 ] || fail "tiled picture does not reach the corner"
+wb_wait_pixel 1000 740 20A040 "$MOV_WAIT" "$SHOTS/wallpaper_tile.png" || fail "tiled picture does not reach the corner"
 [ "$(wb_pixel "$SHOTS/wallpaper_tile.png" 512 384)" = 20A040 ] || fail "tiled picture not in the centre"
 
 quit_movani 57665

@@ -10,9 +10,8 @@ pic=$(winpath "$work/marked.bmp")
 start_movani  # keeps the virtual desktop open; its window covers the top-left corner
 
 "$WINELOADER" "$MOV_BIN/applywall.exe" "$pic" centre || fail "applywall centre"
-sleep 1
-wb_screenshot "$SHOTS/writer_centre.png"
 px() { wb_pixel "$1" "$2" "$3"; }
+wb_wait_pixel 655 478 1830D0 "$MOV_WAIT" "$SHOTS/writer_centre.png" || fail "the picture's corner mark is not at 655,478"
 # Centred, the picture spans x 362..661 and y 284..483.
 [ "$(px "$SHOTS/writer_centre.png" 512 384)" = D02818 ] || fail "the centre does not show the picture"
 [ "$(px "$SHOTS/writer_centre.png" 655 478)" = 1830D0 ] || fail "the picture's corner mark is not at 655,478"
@@ -21,8 +20,7 @@ px() { wb_pixel "$1" "$2" "$3"; }
 [ "$(px "$SHOTS/writer_centre.png" 1000 740)" != D02818 ] || fail "the corner shows the centred picture"
 
 "$WINELOADER" "$MOV_BIN/applywall.exe" "$pic" tile || fail "applywall tile"
-sleep 1
-wb_screenshot "$SHOTS/writer_tile.png"
+wb_wait_pixel 895 595 1830D0 "$MOV_WAIT" "$SHOTS/writer_tile.png" || fail "no tile mark at 895,595"
 # Tiles start at 0,0: marks at x 290..299 + 300k, y 190..199 + 200j.
 [ "$(px "$SHOTS/writer_tile.png" 895 595)" = 1830D0 ] || fail "no tile mark at 895,595"
 [ "$(px "$SHOTS/writer_tile.png" 595 395)" = 1830D0 ] || fail "no tile mark at 595,395"
@@ -30,12 +28,13 @@ wb_screenshot "$SHOTS/writer_tile.png"
 [ "$(px "$SHOTS/writer_tile.png" 655 478)" = D02818 ] || fail "tiles are not aligned to the top-left corner"
 
 "$WINELOADER" "$MOV_BIN/applywall.exe" remove || fail "applywall remove"
-sleep 1
-wb_screenshot "$SHOTS/writer_removed.png"
-plain=$(px "$SHOTS/writer_removed.png" 1000 740)
-[ "$plain" != D02818 ] && [ "$plain" != 1830D0 ] || fail "the wallpaper is still shown after removal"
-[ "$(px "$SHOTS/writer_removed.png" 512 384)" = "$plain" ] || fail "the desktop is not plain after removal"
-[ "$(px "$SHOTS/writer_removed.png" 895 595)" = "$plain" ] || fail "a tile is left after removal"
+# Plain: the far corner shows neither of the picture's colours, and the centre and a former
+# tile mark have the same colour as that corner.
+plain() {
+  local c; c=$(px "$1" 1000 740)
+  [ "$c" != D02818 ] && [ "$c" != 1830D0 ] && [ "$(px "$1" 512 384)" = "$c" ] && [ "$(px "$1" 895 595)" = "$c" ]
+}
+wb_wait_shot "$SHOTS/writer_removed.png" "$MOV_WAIT" plain || fail "the wallpaper is still shown after removal"
 
 quit_movani 57665
 echo "desktop_writer: ok"

@@ -25,17 +25,17 @@ start_movani() {
   fi
   ( cd "$MOV_BIN" && exec "$WINELOADER" Movani32.exe "$@" ) &
   MOVANI_PID=$!
-  for _ in $(seq 150); do
-    "$WINELOADER" "$MOV_BIN/movsend.exe" >/dev/null 2>&1 && return 0
-    sleep 0.2
-  done
-  fail "the MovaniClass window did not appear"
+  wb_wait_until 60 movani_window || fail "the MovaniClass window did not appear"
 }
+
+# Whether a window of class MovaniClass exists.
+movani_window() { "$WINELOADER" "$MOV_BIN/movsend.exe" >/dev/null 2>&1; }
+no_movani_window() { ! movani_window; }
 
 # quit_movani HOW: "57665" or "close"; expects the process to end with exit code 0.
 quit_movani() {
   "$WINELOADER" "$MOV_BIN/movsend.exe" "$1" || fail "movsend $1 did not find the window"
-  wb_wait_gone "$MOVANI_PID" 20 || fail "Movani32 still running 20 s after $1"
+  wb_wait_gone "$MOVANI_PID" 60 || fail "Movani32 still running 60 s after $1"
   [ "$MOV_EXIT" -eq 0 ] || fail "Movani32 exit code $MOV_EXIT after $1"
   "$WINELOADER" "$MOV_BIN/movsend.exe" 2>/dev/null && fail "window still there after $1"
   return 0

@@ -18,23 +18,24 @@ near() {  # colour, expected: JPEG colours may be off by a little
   done
 }
 
+green() { near "$(px "$1" 800 600)" 18B040; }
+not_green() { ! green "$1"; }
 for os in 3 1; do
+  # Each conversion must put the picture up itself: start from the plain desktop.
+  "$WINELOADER" "$MOV_BIN/applywall.exe" remove || fail "applywall remove"
+  wb_wait_shot "$SHOTS/prepared_plain.png" "$MOV_WAIT" not_green || fail "the desktop did not go plain"
   rm -f "$work/temp/applywall.BMP"
   "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --os $os --jpeg "$(winpath "$work/green.jpg")" centre \
     || fail "applywall --jpeg (OsKind $os)"
   [ -f "$work/temp/applywall.BMP" ] || fail "no work bitmap after converting (OsKind $os)"
-  sleep 1
-  wb_screenshot "$SHOTS/prepared_jpeg_os$os.png"
-  near "$(px "$SHOTS/prepared_jpeg_os$os.png" 800 600)" 18B040 || fail "the converted JPEG is not on the desktop (OsKind $os)"
+  wb_wait_shot "$SHOTS/prepared_jpeg_os$os.png" "$MOV_WAIT" green || fail "the converted JPEG is not on the desktop (OsKind $os)"
   [ "$(px "$SHOTS/prepared_jpeg_os$os.png" 1000 740)" != "$(px "$SHOTS/prepared_jpeg_os$os.png" 800 600)" ] \
     || fail "the 640x480 picture should not reach the corner (OsKind $os)"
 done
 
 # Smart fit: a 400x200 picture becomes 1024x512, centred on a 1024x768 desktop.
 "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --adjust 3 "$(winpath "$work/wide.bmp")" centre || fail "applywall --adjust 3"
-sleep 1
-wb_screenshot "$SHOTS/prepared_smartfit.png"
-[ "$(px "$SHOTS/prepared_smartfit.png" 1015 200)" = E0A020 ] || fail "the smart fit does not fill the width"
+wb_wait_pixel 1015 200 E0A020 "$MOV_WAIT" "$SHOTS/prepared_smartfit.png" || fail "the smart fit does not fill the width"
 [ "$(px "$SHOTS/prepared_smartfit.png" 1015 635)" = E0A020 ] || fail "the smart fit is not 512 high"
 [ "$(px "$SHOTS/prepared_smartfit.png" 1015 650)" != E0A020 ] || fail "the smart fit is taller than 512"
 
