@@ -11,7 +11,7 @@ using testsupport::ClockScope;
 using testsupport::CountingClock;
 
 TEST(BusyHandshake, ProgramThatClearsTheFlagEndsTheWaitEarly) {
-    CountingClock clock(50);
+    CountingClock clock(1000, mov::BusyFlagCleared);
     ClockScope scope(clock);
     mov::HandshakeResult r = mov::RunOutsideProgram("busyhelper.exe clear 200", 60);
     EXPECT_GT(r.execResult, 31u);
@@ -35,7 +35,7 @@ TEST(BusyHandshake, ProgramThatNeverClearsCostsOnePlusTimeOutSeconds) {
 
 TEST(BusyHandshake, FlagLeftBusyByACrashDoesNotBlockTheNextCall) {
     mov::SetBusyFlag(1);
-    CountingClock clock(50);
+    CountingClock clock(4000, mov::BusyFlagCleared);
     ClockScope scope(clock);
     mov::HandshakeResult r = mov::RunOutsideProgram("busyhelper.exe clear 0", 5);
     EXPECT_TRUE(r.cleared);

@@ -8,6 +8,7 @@
 #include "collection/folder_scan.h"
 #include "collection/group_list.h"
 #include "collection/positions.h"
+#include "settings/busy_handshake.h"
 #include "settings/settings_record.h"
 #include "test_support.h"
 
@@ -27,7 +28,7 @@ protected:
     testsupport::ScratchDir folder{"coll-folder"};    // a folder group
     testsupport::ScratchDir other{"coll-other"};      // a second folder group
     testsupport::ScratchDir targets{"coll-targets"};  // what shortcuts point at
-    testsupport::CountingClock clock{20};  // outside programs get real time to finish
+    testsupport::CountingClock clock{1000, mov::BusyFlagCleared};  // outside programs get real time to finish
     mov::SettingsRecord settings;
     mov::GroupList groups;
     mov::Positions positions;

@@ -54,7 +54,7 @@ TEST_F(ImagePrepTest, ConverterProgramRunsOnWindows9xAndWithThe9xReader) {
         s.OsKind = os;
         s.SusiePlugIn = os == 3 ? 1 : 0;
         DeleteFileA(mov::WorkBitmapPath(s).c_str());
-        CountingClock clock(50);
+        CountingClock clock(1000, mov::BusyFlagCleared);
         ClockScope scope(clock);
         std::string bmp;
         EXPECT_EQ(mov::ConvertJpeg(s, jpeg, bmp), 1);

@@ -132,7 +132,10 @@ void CountingClock::Sleep(unsigned ms) {
     ++sleeps;
     sleptMs += ms;
     now_ += ms;
-    if (realMs_) ::Sleep(realMs_);
+    for (unsigned waited = 0; waited < realMs_; waited += 20) {
+        if (wake_ && wake_()) break;
+        ::Sleep(realMs_ - waited < 20 ? realMs_ - waited : 20);
+    }
 }
 
 }  // namespace testsupport
