@@ -43,16 +43,24 @@ wb_env() {
 
 wb_wine() { "$WINELOADER" "$@"; }
 
-# Xvfb on a free display when none is given; its pid is kept for wb_stop.
+# Xvfb on a free display when none is given; its pid is kept for wb_stop. Another bench
+# may grab the same number at the same moment: our server then dies and the next is tried.
 wb_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local n=${MOV_DISPLAY_NUM:-77}
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  MOV_XVFB_PID=$!
-  export DISPLAY=":$n" MOV_XVFB_PID
-  local end=$((SECONDS + 30))
-  while [ $SECONDS -lt $end ]; do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  local n=${MOV_DISPLAY_NUM:-77} tries end
+  for tries in 1 2 3 4 5 6 7 8 9 10; do
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    MOV_XVFB_PID=$!
+    export DISPLAY=":$n" MOV_XVFB_PID
+    end=$((SECONDS + 30))
+    while [ $SECONDS -lt $end ] && kill -0 "$MOV_XVFB_PID" 2>/dev/null; do
+      xdpyinfo >/dev/null 2>&1 && kill -0 "$MOV_XVFB_PID" 2>/dev/null && return 0
+      sleep 0.1
+    done
+    kill "$MOV_XVFB_PID" 2>/dev/null
+    n=$((n + 1))
+  done
   echo "winebench: Xvfb did not start" >&2
   return 1
 }
