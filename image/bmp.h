@@ -32,7 +32,7 @@ enum class BmpStatus {
     OpenFailed,   // the file cannot be opened
     NotBmp,       // no "BM" signature or an unknown header size
     Corrupt,      // impossible sizes or fields
-    Unsupported,  // a valid BMP of a kind we do not read (RLE, JPEG, odd bit depth)
+    Unsupported,  // a valid BMP of a kind we do not read (embedded JPEG/PNG, odd bit depth)
     TooLarge,     // more than kMaxPixels pixels
     Truncated,    // the file ends before the data its header promises
     NoMemory,

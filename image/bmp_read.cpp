@@ -26,7 +26,8 @@ const char* BmpStatusName(BmpStatus s) {
 
 namespace {
 
-constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiAlphaBitfields = 6;
+constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiJpeg = 4, kBiPng = 5,
+                        kBiAlphaBitfields = 6;
 // A run-length file of n bytes may describe at most max(1 Mi, n x 1024) pixels: real
 // encoders need far more bytes, and a tiny hostile file cannot make us allocate and
 // fill hundreds of megabytes.
@@ -116,8 +117,11 @@ BmpStatus ParseHeaders(ByteSource& src, Layout& L) {
 
     const int bpp = info.bitsPerPixel;
     if (core ? !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24)
-             : !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32))
-        return bpp == 0 ? BmpStatus::Corrupt : BmpStatus::Unsupported;
+             : !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32)) {
+        // An embedded JPEG or PNG leaves the bit count 0: valid, just not ours to read.
+        const bool embedded = !core && (info.compression == kBiJpeg || info.compression == kBiPng);
+        return bpp == 0 && !embedded ? BmpStatus::Corrupt : BmpStatus::Unsupported;
+    }
 
     // Colour masks: defaults for plain files, from the header or after a 40-byte one.
     std::uint32_t maskBytes = 0;

@@ -1,6 +1,7 @@
 // Walks an archive with lhasa's reader over our byte source and decodes members in 64 KiB steps.
 #include "lha_archive.h"
 #include <cstring>
+#include <map>
 #include <memory>
 #include <set>
 #include <lha_decoder.h>
@@ -87,6 +88,7 @@ Member Describe(LHAFileHeader* h, uint64_t dataStart, uint64_t archiveSize, cons
     NameResult nr = MemberName(h->raw_data, h->raw_data_len, lead);
     m.verdict = nr.verdict;
     if (nr.verdict == NameVerdict::kOk) m.name = std::move(nr.name);
+    m.renamed = nr.renamed;
     m.offered = m.isFile && m.verdict == NameVerdict::kOk && m.intact && m.knownMethod &&
                 m.size <= SizeCap(m.packedSize, limits);
     return m;
@@ -174,17 +176,24 @@ Listing ReadListing(ByteSource& src, const LeadBytes& lead, const Limits& limits
     const uint64_t size = src.Size();
     uint64_t nextHeader = 0;
     bool damaged = false;
-    std::set<std::string> seen;
+    std::map<std::string, int> named;  // file members of each safe name
     while (LHAFileHeader* h = s.Next()) {
         Member m = Describe(h, s.pos(), size, lead, limits);
         nextHeader = s.pos() + h->compressed_length;
         if (!m.intact) damaged = true;
-        if (m.offered) m.offered = seen.insert(m.name).second;
+        if (m.isFile && m.verdict == NameVerdict::kOk) ++named[m.name];
         out.members.push_back(std::move(m));
     }
     if (out.members.empty()) {
         out.status = Status::kNotArchive;
         return out;
+    }
+    // Two stored names Windows makes one ("a." and "a"): the renamed one is not offered, so
+    // the listed name never stands for a member the user did not see.
+    std::set<std::string> seen;
+    for (Member& m : out.members) {
+        if (m.offered && m.renamed && named[m.name] > 1) m.offered = false;
+        if (m.offered) m.offered = seen.insert(m.name).second;
     }
     // lhasa stops quietly at a header it cannot read: only the end mark (a zero byte) or
     // the end of the file is a proper end.
@@ -206,25 +215,26 @@ std::string ListText(const Listing& listing, size_t maxName) {
 
 Status ExtractMember(ByteSource& src, const LeadBytes& lead, const Limits& limits, std::string_view name,
                      Sink& sink) {
+    // Whether a name is offered can depend on later members, so the listing picks the member.
+    Listing listing = ReadListing(src, lead, limits);
+    if (listing.status == Status::kNotArchive || listing.status == Status::kNoMemory) return listing.status;
+    Status refusal = Status::kNotFound;
+    size_t index = 0;
+    for (; index < listing.members.size(); ++index) {
+        const Member& m = listing.members[index];
+        if (m.offered && m.name == name) break;
+        if (m.isFile && m.verdict == NameVerdict::kOk && m.name == name && refusal == Status::kNotFound)
+            refusal = Refusal(m, limits);
+    }
+    if (index == listing.members.size()) return refusal;
+    const Member& m = listing.members[index];
     Session s(src);
     if (!s.ok()) return Status::kNoMemory;
-    const uint64_t size = src.Size();
-    Status refusal = Status::kNotFound;
-    bool anyHeader = false;
-    size_t index = 0;
-    for (LHAFileHeader* h; (h = s.Next()) != nullptr; ++index) {
-        anyHeader = true;
-        Member m = Describe(h, s.pos(), size, lead, limits);
-        if (!m.offered || m.name != name) {
-            if (m.isFile && m.verdict == NameVerdict::kOk && m.name == name && refusal == Status::kNotFound)
-                refusal = Refusal(m, limits);
-            continue;
-        }
-        bool mac = m.os == LHA_OS_TYPE_MACOS;
-        if (mac && !LhasaCheckAt(src, index)) return Status::kCrcError;
-        return Decode(s.reader(), m, !mac, sink);
-    }
-    return anyHeader ? refusal : Status::kNotArchive;
+    for (size_t i = 0; i <= index; ++i)
+        if (!s.Next()) return Status::kDamaged;
+    bool mac = m.os == LHA_OS_TYPE_MACOS;
+    if (mac && !LhasaCheckAt(src, index)) return Status::kCrcError;
+    return Decode(s.reader(), m, !mac, sink);
 }
 
 Status TestArchive(ByteSource& src, const LeadBytes& lead, const Limits& limits) {

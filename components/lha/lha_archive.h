@@ -49,6 +49,7 @@ struct Member {
     bool intact = false;       // all packed data lies inside the archive
     bool knownMethod = false;
     bool offered = false;      // listed, and the one unpacked under its name
+    bool renamed = false;      // trailing dots or blanks dropped from the stored name
 };
 
 struct Listing {
@@ -57,7 +58,8 @@ struct Listing {
 };
 
 // Reads every header. A member is offered when it is a file with a safe name, whole,
-// of a known method, within the size cap, and the first of its name.
+// of a known method, within the size cap, and the first of its name. A member whose name
+// lost trailing dots or blanks is not offered when any other member has that name.
 Listing ReadListing(ByteSource& src, const LeadBytes& lead, const Limits& limits);
 
 // The list file: offered names no longer than maxName, each ended by CR LF.

@@ -169,21 +169,31 @@ NameResult MemberName(const uint8_t* raw, size_t rawLen, const LeadBytes& lead) 
         r.verdict = NameVerdict::kNoName;  // nothing after the last separator: a folder
         return r;
     }
-    bool fileAbsolute = fileParts.size() > 1 && fileParts.front().empty();
-    if ((!parts.empty() && parts.front().empty()) || (parts.empty() && fileAbsolute)) {
+    parts.insert(parts.end(), fileParts.begin(), fileParts.end());
+    // Some archivers store the path from the root of their disk (\sub\x.txt, or a folder field
+    // opening with 0xFF): the name still belongs inside the folder it is unpacked into.
+    if (parts.size() > 1 && parts.front().empty()) parts.erase(parts.begin());
+    if (parts.size() > 1 && parts.front().empty()) {
         r.verdict = NameVerdict::kAbsolute;
         return r;
     }
-    parts.insert(parts.end(), fileParts.begin(), fileParts.end());
     std::string joined;
     for (size_t i = 0; i < parts.size(); ++i) {
-        NameVerdict v = CheckPart(parts[i], lead);
+        std::string& part = parts[i];
+        // Windows drops trailing dots and blanks when it creates a file ("gpl-2." is "gpl-2");
+        // a part of nothing else stays as it is and is refused.
+        size_t keep = part.find_last_not_of(". ");
+        if (keep != std::string::npos && keep + 1 < part.size()) {
+            part.erase(keep + 1);
+            r.renamed = true;
+        }
+        NameVerdict v = CheckPart(part, lead);
         if (v != NameVerdict::kOk) {
             r.verdict = v;
             return r;
         }
         if (i) joined.push_back('\\');
-        joined += parts[i];
+        joined += part;
     }
     if (joined.size() > kMaxName) {
         r.verdict = NameVerdict::kTooLong;

@@ -20,12 +20,12 @@ enum class NameVerdict {
     kOk,
     kNoName,        // a folder entry, or no file name stored
     kMalformed,     // a lead byte without a valid second byte, or a broken header
-    kAbsolute,      // starts with a separator
+    kAbsolute,      // starts with two separators (a network path)
     kDotDot,        // a part "." or ".." (or only dots and blanks)
     kDrive,         // a colon: drive letters and alternate streams
     kDevice,        // CON, NUL, COM1 ... with or without an extension
     kBadChar,       // control characters and < > " | ? *
-    kTrailingDot,   // a part ending in a dot or blank, which Windows would drop
+    kTrailingDot,   // a part ending in a dot or blank (CheckPart only: MemberName drops them)
     kEmptyPart,     // two separators in a row
     kTooLong,       // a part over 255 bytes or a whole name over kMaxName
 };
@@ -36,14 +36,17 @@ constexpr size_t kMaxName = 255;
 
 struct NameResult {
     NameVerdict verdict = NameVerdict::kNoName;
-    std::string name;  // the parts joined with '\', only when verdict is kOk
+    std::string name;      // the parts joined with '\', only when verdict is kOk
+    bool renamed = false;  // trailing dots or blanks were dropped from some part
 };
 
 // Reads the stored folder and file name from a whole raw header (levels 0 to 3: the bytes
 // lhasa keeps as raw_data) and checks every part. Fields end at their first zero byte.
+// The name is the one Windows would create: one leading separator (a path stored from the
+// root of the archiver's disk) is dropped, and so are trailing dots and blanks of every part.
 NameResult MemberName(const uint8_t* raw, size_t rawLen, const LeadBytes& lead);
 
-// Checks one part of a name (between separators).
+// Checks one part of a name (between separators), as it would be created.
 NameVerdict CheckPart(std::string_view part, const LeadBytes& lead);
 
 // Splits a name at the '\' separators that begin a character; false if a lead byte has

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds Debian's lhasa (LHA decompression library) as a static library for Windows.
 # Usage: lhasa.sh TRIPLE PREFIX SRCDIR. Installs PREFIX/lib/liblhasa.a, the public headers
-# under PREFIX/include/liblhasa-1.0 and PREFIX/lib/pkgconfig/liblhasa.pc.
+# under PREFIX/include/liblhasa-1.0 and PREFIX/lib/pkgconfig/liblhasa.pc; the unpacked source
+# package stays in SRCDIR/lhasa.
 # The library is plain C without configuration, so its sources are compiled directly
 # (no autotools needed); the file list comes from the package's own lib/Makefile.am.
 set -euo pipefail
@@ -11,8 +12,7 @@ PREFIX=$(cd "$2" && pwd)
 SRCDIR=$(cd "$3" && pwd)
 STAMP="$PREFIX/lib/.lhasa-built"
 
-[ -f "$STAMP" ] && [ -f "$PREFIX/lib/liblhasa.a" ] && exit 0
-
+# The source tree stays even once the library is built: the unit tests read its archive corpus.
 mkdir -p "$SRCDIR/lhasa"
 cd "$SRCDIR/lhasa"
 src=$(find . -maxdepth 1 -type d -name 'lhasa-*' | sort | tail -n 1)
@@ -22,6 +22,8 @@ if [ -z "$src" ]; then
   src=$(find . -maxdepth 1 -type d -name 'lhasa-*' | sort | tail -n 1)
 fi
 [ -n "$src" ] || { echo "lhasa: no source tree in $SRCDIR/lhasa" >&2; exit 1; }
+
+[ -f "$STAMP" ] && [ -f "$PREFIX/lib/liblhasa.a" ] && exit 0
 src=$(cd "$src" && pwd)
 version=$(sed -n 's/^AC_INIT(Lhasa, *\([0-9.]*\),.*/\1/p' "$src/configure.ac")
 

@@ -1,5 +1,5 @@
 // Writes the fuzz target's seed archives: hand-made headers of every level with hostile,
-// Shift-JIS, damaged and oversized members. Usage: lha_seeds OUTDIR
+// Shift-JIS, rooted, dotted, damaged and oversized members. Usage: lha_seeds OUTDIR
 #include <string>
 #include <vector>
 #include "../unit/lha_test_archives.h"
@@ -26,8 +26,11 @@ int main(int argc, char** argv) {
         {"levels.lzh", lhatest::Archive({make("a.bmp", "level zero", 0), make("b.bmp", "level one", 1, "d\xFF"),
                                          make("c.bmp", "level two", 2, "sub\xFFinner\xFF")})},
         {"hostile.lzh", lhatest::Archive({make("..\\..\\evil.bmp", "e", 0), make("C:\\x.bmp", "c", 1),
-                                          make("CON.bmp", "n", 2), make("x", "y", 2, "..\xFF")})},
+                                          make("CON.bmp", "n", 2), make("x", "y", 2, "..\xFF"),
+                                          make("com1.bmp", "m", 0), make("LPT9 .x", "l", 1)})},
         {"sjis.lzh", lhatest::Archive({make("\x95\x5C\x8E\xA6.bmp", "hyouji", 0), make("\x83\x7C.bmp", "po", 2)})},
+        {"renamed.lzh", lhatest::Archive({make("\\sub\\x.bmp", "rooted", 0), make("x.bmp", "r", 2, "\xFFsub\xFF"),
+                                          make("gpl-2.", "dot", 2), make("a. ", "a1", 1), make("a", "a2", 2)})},
         {"damaged.lzh", lhatest::Archive({bad, big, folderEntry}, false)},
     };
     for (const auto& [name, bytes] : seeds)

@@ -269,6 +269,14 @@ TEST(BmpRead, HostileHeadersFailWithoutAllocating) {
         EXPECT_EQ(mov::ReadBmpMemory(f.data(), f.size(), &b), c.want) << c.what;
         EXPECT_TRUE(b.empty()) << c.what;
     }
+    // An embedded JPEG or PNG has bit count 0: unsupported, not corrupt.
+    for (std::uint32_t compression : {4u, 5u}) {
+        std::vector<std::uint8_t> f = good;
+        f[28] = f[29] = 0;
+        SetLe32(f, 30, compression);
+        BmpInfo info;
+        EXPECT_EQ(mov::ProbeBmpMemory(f.data(), f.size(), &info), BmpStatus::Unsupported) << compression;
+    }
 
     // A run-length file claiming 16384 x 8192 pixels with a few bytes of data.
     const std::vector<std::uint8_t> pal(8, 0);

@@ -102,6 +102,39 @@ TEST(LhaArchive, ListingOffersOnlySafeWholeUniqueFiles) {
     EXPECT_EQ(lha::ListText(l, 7), "pic.bmp\r\n");
 }
 
+TEST(LhaArchive, NamesAreListedAndUnpackedAsWindowsWouldCreateThem) {
+    std::string arc = lhatest::Archive({
+        Make("\\sub\\x.bmp", "rooted", 0),
+        Make("gpl-2.", "gpl", 2),
+        Make("a.", "dotted a", 2),  // Windows makes both of these "a": the stored "a" wins
+        Make("a", "plain a", 1),
+        Make("c", "plain c", 1),
+        Make("c ", "blank c", 2),
+        Make("b.", "b1", 2),  // two renamed into one: neither
+        Make("b ", "b2", 2),
+    });
+    EXPECT_EQ(lha::ListText(List(arc), lha::kMaxName), "sub\\x.bmp\r\ngpl-2\r\na\r\nc\r\n");
+    const std::pair<const char*, const char*> found[] = {{"a", "plain a"}, {"c", "plain c"}, {"gpl-2", "gpl"}};
+    for (const auto& [name, data] : found) {
+        MemorySink sink;
+        EXPECT_EQ(Extract(arc, name, sink), Status::kOk) << name;
+        EXPECT_EQ(sink.data, data);
+    }
+    for (const char* name : {"b", "gpl-2.", "a.", "\\sub\\x.bmp"}) {
+        MemorySink none;
+        EXPECT_EQ(Extract(arc, name, none), Status::kNotFound) << name;
+    }
+
+    TempDir dir;
+    ASSERT_TRUE(lhatest::WriteFile(dir / "a.lzh", arc));
+    ASSERT_EQ(mkdir((dir / "out").c_str(), 0777), 0);
+    lha::Options opt;
+    opt.separator = '/';
+    EXPECT_EQ(lha::UnpackMember(dir / "a.lzh", dir / "out", "sub\\x.bmp", opt), Status::kOk);
+    EXPECT_EQ(lhatest::ReadFile(dir / "out/sub/x.bmp"), "rooted");
+    EXPECT_FALSE(Exists("/sub/x.bmp"));
+}
+
 TEST(LhaArchive, CrcMismatchLeavesNothingBehind) {
     Entry bad = Make("sub\\bad.bmp", std::string(5000, 'b'), 1);
     bad.badCrc = true;

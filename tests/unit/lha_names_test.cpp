@@ -32,8 +32,6 @@ TEST(LhaNames, HostileNamesAreRefusedAtEveryHeaderLevel) {
         EXPECT_EQ(VerdictAt(level, "C:\\x.bmp"), NameVerdict::kDrive);
         EXPECT_EQ(VerdictAt(level, "C:x.bmp"), NameVerdict::kDrive);
         EXPECT_EQ(VerdictAt(level, "x.bmp:stream"), NameVerdict::kDrive);
-        EXPECT_EQ(VerdictAt(level, "\\x.bmp"), NameVerdict::kAbsolute);
-        EXPECT_EQ(VerdictAt(level, "/x.bmp"), NameVerdict::kAbsolute);
         EXPECT_EQ(VerdictAt(level, "\\\\server\\share\\x.bmp"), NameVerdict::kAbsolute);
         EXPECT_EQ(VerdictAt(level, "CON.bmp"), NameVerdict::kDevice);
         EXPECT_EQ(VerdictAt(level, "sub\\nul"), NameVerdict::kDevice);
@@ -44,8 +42,6 @@ TEST(LhaNames, HostileNamesAreRefusedAtEveryHeaderLevel) {
         EXPECT_EQ(VerdictAt(level, "a\"b.bmp"), NameVerdict::kBadChar);
         EXPECT_EQ(VerdictAt(level, "a|b.bmp"), NameVerdict::kBadChar);
         EXPECT_EQ(VerdictAt(level, "a?.bmp"), NameVerdict::kBadChar);
-        EXPECT_EQ(VerdictAt(level, "x.bmp."), NameVerdict::kTrailingDot);
-        EXPECT_EQ(VerdictAt(level, "x.bmp "), NameVerdict::kTrailingDot);
         EXPECT_EQ(VerdictAt(level, "a\\\\b.bmp"), NameVerdict::kEmptyPart);
         EXPECT_EQ(VerdictAt(level, "sub\\"), NameVerdict::kNoName);
         if (level == 2) {
@@ -66,9 +62,55 @@ TEST(LhaNames, FolderFieldsOfLevelOneAndTwo) {
         e.folder = "sub\xFFinner\xFF";
         EXPECT_EQ(NameOf(e).name, "sub\\inner\\deep.bmp");
         EXPECT_EQ(VerdictAt(level, "evil.bmp", "..\xFF..\xFF"), NameVerdict::kDotDot);
-        EXPECT_EQ(VerdictAt(level, "evil.bmp", "\xFFtmp\xFF"), NameVerdict::kAbsolute);
         EXPECT_EQ(VerdictAt(level, "evil.bmp", "C:\xFF"), NameVerdict::kDrive);
         EXPECT_EQ(VerdictAt(level, "\\evil.bmp", "sub\xFF"), NameVerdict::kEmptyPart);
+    }
+}
+
+TEST(LhaNames, StoredNamesBecomeTheNamesWindowsCreates) {
+    // A path stored from the root loses its leading separator; trailing dots and blanks go
+    // from every part. What is left passes the same checks as any other name.
+    struct Case {
+        int level;
+        const char* folder;
+        const char* name;
+        const char* want;  // nullptr: refused with verdict
+        NameVerdict verdict;
+        bool renamed;
+    };
+    const Case cases[] = {
+        {0, "", "\\sub\\inner\\x.txt", "sub\\inner\\x.txt", NameVerdict::kOk, false},
+        {0, "", "/x.bmp", "x.bmp", NameVerdict::kOk, false},
+        {1, "\xFFsub\xFFinner\xFF", "x.txt", "sub\\inner\\x.txt", NameVerdict::kOk, false},
+        {2, "\xFFsub\xFF", "x.txt", "sub\\x.txt", NameVerdict::kOk, false},
+        {2, "\xFF", "x.txt", "x.txt", NameVerdict::kOk, false},
+        {2, "", "gpl-2.", "gpl-2", NameVerdict::kOk, true},
+        {0, "", "sub. \\x.bmp . ", "sub\\x.bmp", NameVerdict::kOk, true},
+        {2, "\xFFold.\xFF", "x.bmp", "old\\x.bmp", NameVerdict::kOk, true},
+        {0, "", "\\\\server\\share\\x.bmp", nullptr, NameVerdict::kAbsolute, false},
+        {2, "\xFF", "\\x.bmp", nullptr, NameVerdict::kAbsolute, false},
+        {0, "", "\\..\\x.bmp", nullptr, NameVerdict::kDotDot, false},
+        {0, "", "\\C:\\x.bmp", nullptr, NameVerdict::kDrive, false},
+        {2, "\xFF..\xFF", "x.bmp", nullptr, NameVerdict::kDotDot, false},
+        {0, "", "\\CON", nullptr, NameVerdict::kDevice, false},
+        {0, "", "nul. ", nullptr, NameVerdict::kDevice, false},
+        {0, "", "a\\...\\x.bmp", nullptr, NameVerdict::kDotDot, false},
+        {0, "", "a\\ . \\x.bmp", nullptr, NameVerdict::kDotDot, false},
+        {0, "", "a\x01.", nullptr, NameVerdict::kBadChar, false},
+        {0, "", "pic\x95.", nullptr, NameVerdict::kMalformed, false},  // a lead byte left alone
+    };
+    for (const Case& c : cases) {
+        Entry e;
+        e.level = c.level;
+        e.folder = c.folder;
+        e.name = c.name;
+        e.data = "x";
+        lha::NameResult r = NameOf(e);
+        EXPECT_EQ(r.verdict, c.verdict) << c.name;
+        EXPECT_EQ(r.name, c.want ? c.want : "") << c.name;
+        if (c.want) {
+            EXPECT_EQ(r.renamed, c.renamed) << c.name;
+        }
     }
 }
 

@@ -162,6 +162,23 @@ TEST_F(MeltLhaTest, HostileNamesNeverWriteOutsideTheFolder) {
     EXPECT_EQ(lhatest::ReadFile(work_ + "\\ok.bmp"), "fine");
 }
 
+TEST_F(MeltLhaTest, NamesStoredFromTheRootOrWithTrailingDotsUnpackInsideTheFolder) {
+    std::string arc = Write("archivers.lzh", lhatest::Archive({
+        [] { Entry e; e.name = "\\lha_rooted\\x.bmp"; e.data = "rooted"; e.level = 0; return e; }(),
+        [] { Entry e; e.name = "y.bmp"; e.folder = "\xFFlha_rooted2\xFF"; e.data = "folder"; return e; }(),
+        [] { Entry e; e.name = "gpl-2."; e.data = "dotted"; return e; }(),
+    }));
+    ASSERT_TRUE(RunMelt(ListLine(arc, work_)));
+    EXPECT_EQ(ListFile(), "lha_rooted\\x.bmp\r\nlha_rooted2\\y.bmp\r\ngpl-2\r\n");
+    for (const auto& [member, data] : std::vector<std::pair<std::string, std::string>>{
+             {"lha_rooted\\x.bmp", "rooted"}, {"lha_rooted2\\y.bmp", "folder"}, {"gpl-2", "dotted"}}) {
+        ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, member)));
+        EXPECT_EQ(lhatest::ReadFile(work_ + "\\" + member), data) << member;
+    }
+    EXPECT_FALSE(Exists("C:\\lha_rooted"));
+    EXPECT_FALSE(Exists("C:\\lha_rooted2"));
+}
+
 TEST_F(MeltLhaTest, BadCrcAndCutShortDataLeaveNoFile) {
     Entry bad;
     bad.name = "bad.bmp";
