@@ -58,6 +58,7 @@ CFrameWnd* CSingleDocTemplate::OpenNewDocument(HINSTANCE inst, const std::string
     }
     if (CView* v = frame_->GetActiveView()) v->OnInitialUpdate();
     frame_->ActivateFrame(nCmdShow);
+    frame_->SetReady();
     return frame_.get();
 }
 

@@ -67,6 +67,8 @@ bool CFrameWnd::OnCmdMsg(UINT id, bool execute) {
 }
 
 void CFrameWnd::OnClose() {
+    if (!ready_ || closed_) return;
+    closed_ = true;
     // The window is hidden first, so the closing work is not watched half-done.
     ShowWindow(hwnd_, SW_HIDE);
     if (doc_) doc_->OnCloseDocument();
@@ -91,6 +93,7 @@ LRESULT CFrameWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             MoveWindow(view_->hwnd(), 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
         return Default(msg, wp, lp);
     case WM_COMMAND: {
+        if (!ready_) return 0;
         UINT id = LOWORD(wp);
         if (view_ && view_->OnCmdMsg(id, true)) return 0;
         OnCmdMsg(id, true);
@@ -101,6 +104,12 @@ LRESULT CFrameWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_CLOSE:
         OnClose();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // Windows ends a session without WM_CLOSE: the closing work must run here.
+        if (wp) OnClose();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

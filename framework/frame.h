@@ -35,6 +35,11 @@ public:
     virtual void ActivateFrame(int nCmdShow);
     // Recomposes the caption: document title, " - ", application title.
     void UpdateFrameTitle();
+    // Start-up is over: commands and closing are taken from now on. Until then a command
+    // that arrives while a start-up question box runs its loop is dropped, so the document
+    // is never closed in the middle of its own opening.
+    void SetReady() { ready_ = true; }
+    bool ready() const { return ready_; }
 
 protected:
     // Hook before creation: the class name and size may be changed here. The default
@@ -43,7 +48,7 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     // Commands that reach the frame after the view declined them.
     virtual bool OnCmdMsg(UINT id, bool execute);
-    // The closing sequence of 57665 and the close box.
+    // The closing sequence of 57665, the close box and the end of the session; runs once.
     virtual void OnClose();
 
     HINSTANCE inst_ = nullptr;
@@ -55,6 +60,8 @@ private:
     CDocument* doc_ = nullptr;
     HACCEL accel_ = nullptr;
     std::string appTitle_;
+    bool ready_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace fw

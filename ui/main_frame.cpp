@@ -1,8 +1,36 @@
-// Main window class registration and size.
+// Main window class registration, first activation and the window-procedure hook.
 #include "ui/main_frame.h"
+#include "framework/view.h"
 #include "ui/resource.h"
 
 const char kMovaniClass[] = "MovaniClass";
+
+namespace {
+
+// Shell restarts (and a taskbar that comes up after a hidden start) announce themselves with
+// this message to every top-level window.
+UINT TaskbarCreatedMessage() {
+    static const UINT msg = RegisterWindowMessageA("TaskbarCreated");
+    return msg;
+}
+
+bool ForwardedSysCommand(WPARAM id) {
+    switch (id) {
+    case ID_PROPERTIES:
+    case ID_NO_PAPER:
+    case ID_STOP_GO:
+    case ID_NEXT:
+    case ID_PREV:
+    case ID_CENTER_TILE:
+    case ID_FIT_SCREEN:
+    case ID_HIDE_FORM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
 
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     bool ok = fw::CFrameWnd::PreCreateWindow(cs);
@@ -17,4 +45,56 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.cx = kWidth;
     cs.cy = kHeight;
     return ok;
+}
+
+void CMainFrame::AppendSystemMenuEntries() {
+    HMENU sys = GetSystemMenu(hwnd_, FALSE);
+    if (!sys) return;
+    static const struct {
+        UINT id;
+        const char* text;
+    } entries[] = {
+        {0, nullptr},
+        {ID_NO_PAPER, "壁紙なし"},
+        {ID_STOP_GO, "壁紙変更の中断／再開"},
+        {ID_PREV, "前の壁紙"},
+        {ID_NEXT, "次の壁紙"},
+        {ID_FIT_SCREEN, "画面にあわせる／あわせない"},
+        {ID_CENTER_TILE, "中央／並べて"},
+        {ID_HIDE_FORM, "フォームを隠す／表示する"},
+        {0, nullptr},
+        {ID_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨ..."},
+    };
+    for (const auto& e : entries) {
+        if (e.text)
+            AppendMenuA(sys, MF_STRING, e.id, e.text);
+        else
+            AppendMenuA(sys, MF_SEPARATOR, 0, nullptr);
+    }
+}
+
+void CMainFrame::ActivateFrame(int nCmdShow) {
+    static bool first = true;
+    if (first) {
+        first = false;
+        AppendSystemMenuEntries();
+        nCmdShow = SW_MINIMIZE;
+    }
+    fw::CFrameWnd::ActivateFrame(nCmdShow);
+}
+
+void CMainFrame::SendToView(UINT msg, WPARAM wp, LPARAM lp) {
+    if (fw::CView* view = GetActiveView())
+        if (view->hwnd()) SendMessageA(view->hwnd(), msg, wp, lp);
+}
+
+LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCRBUTTONDOWN && IsIconic(hwnd_)) {
+        SendToView(WM_COMMAND, ID_RIGHT_CLICK, 0);
+    } else if (msg == WM_SYSCOMMAND && ForwardedSysCommand(wp)) {
+        SendToView(WM_COMMAND, wp, 0);
+    } else if (msg == TaskbarCreatedMessage() && msg != 0) {
+        SendToView(msg, wp, lp);
+    }
+    return fw::CFrameWnd::WindowProc(msg, wp, lp);
 }

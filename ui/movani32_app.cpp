@@ -1,13 +1,31 @@
-// Start-up of the main program.
+// Start-up of the main program: one copy only, the document/frame/view, drops, the switch.
 #include "ui/movani32_app.h"
+#include <shellapi.h>
 #include "collection/movani32_doc.h"
+#include "ui/command_line.h"
 #include "ui/main_frame.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"
 
 CMovani32App theApp;
 
+namespace {
+
+// A copy already running is brought forward and this one ends without creating anything.
+bool RaiseRunningCopy() {
+    HWND running = FindWindowA(kMovaniClass, nullptr);
+    if (!running) return false;
+    if (IsIconic(running) == 1)
+        ShowWindow(running, SW_SHOWNORMAL);
+    else
+        BringWindowToTop(running);
+    return true;
+}
+
+}  // namespace
+
 bool CMovani32App::InitInstance() {
+    if (RaiseRunningCopy()) return false;
     template_ = std::make_unique<fw::CSingleDocTemplate>(
         IDR_MAINFRAME,
         [] { return std::make_unique<CMovani32Doc>(); },
@@ -18,7 +36,11 @@ bool CMovani32App::InitInstance() {
     fw::CFrameWnd* frame = template_->OpenNewDocument(
         inst_, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, showCmd_);
     setMainFrame(frame);
-    return frame != nullptr;
+    // Without a main window (the new-document step failed) there is nothing to run.
+    if (!frame) return false;
+    DragAcceptFiles(frame->hwnd(), TRUE);
+    if (mov::StartsHidden(cmdLine_)) ShowWindow(frame->hwnd(), SW_HIDE);
+    return true;
 }
 
 int CMovani32App::ExitInstance(int code) {

@@ -25,6 +25,17 @@ BOOL TrayIcon::Set(UINT iconId, DWORD op, int iconOn) {
         shown_ = iconOn;
         return TRUE;
     }
+    const BOOL result = CallShell(step.op, iconId);
+    shown_ = iconOn;
+    return result;
+}
+
+BOOL TrayIcon::Restore(UINT iconId, int iconOn) {
+    shown_ = iconOn;
+    return iconOn ? CallShell(NIM_ADD, iconId) : TRUE;
+}
+
+BOOL TrayIcon::CallShell(DWORD op, UINT iconId) {
     maximizedPause = 0;
     // A private copy at the small-icon size: the 16x16 image, and ours to destroy.
     fw::Icon icon(static_cast<HICON>(LoadImageA(module_, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
@@ -39,7 +50,5 @@ BOOL TrayIcon::Set(UINT iconId, DWORD op, int iconOn) {
     nid.uCallbackMessage = WM_TRAY_NOTIFY;
     nid.hIcon = icon.get();
     std::memcpy(nid.szTip, kTip, sizeof kTip);
-    const BOOL result = Shell_NotifyIconA(step.op, &nid);
-    shown_ = iconOn;
-    return result;
+    return Shell_NotifyIconA(op, &nid);
 }

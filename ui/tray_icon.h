@@ -17,12 +17,17 @@ public:
     // IconOn changed since the last call. Returns the shell's result, or TRUE when IconOn
     // was and is off and the shell is left alone.
     BOOL Set(UINT iconId, DWORD op, int iconOn);
+    // After the shell (re)started, when it holds no icon of ours: adds `iconId` if IconOn
+    // is set. A start-up add that failed because there was no taskbar yet is made good here.
+    BOOL Restore(UINT iconId, int iconOn);
 
     // Set while ticks are held by a maximised window (the held icon is showing); every update
     // that reaches the shell clears it so the next held tick shows that icon again.
     int maximizedPause = 0;
 
 private:
+    BOOL CallShell(DWORD op, UINT iconId);
+
     HWND owner_ = nullptr;
     HINSTANCE module_ = nullptr;
     int shown_ = 0;

@@ -1,0 +1,114 @@
+// The real main window in-process: its first activation, the system-menu entries, the menu
+// bar's enabled items, and what the frame forwards to the view.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <memory>
+#include <string>
+#include <vector>
+#include "collection/movani32_doc.h"
+#include "ui/main_frame.h"
+#include "ui/movani32_view.h"
+#include "ui/resource.h"
+
+namespace {
+
+// The program's view, recording the commands that reach it.
+class RecordingView : public CMovani32View {
+public:
+    bool OnCmdMsg(UINT id, bool execute) override {
+        if (execute && id >= ID_PROPERTIES && id <= ID_LEFT_CLICK) {
+            seen.push_back(id);
+            return true;
+        }
+        return CMovani32View::OnCmdMsg(id, execute);
+    }
+    std::vector<UINT> seen;
+};
+
+std::vector<std::string> MenuLines(HMENU menu) {
+    std::vector<std::string> out;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        if (state & MF_SEPARATOR) {
+            out.push_back("-");
+            continue;
+        }
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        out.push_back(std::to_string(GetMenuItemID(menu, i)) + " " + text + ((state & MF_GRAYED) ? " (grayed)" : ""));
+    }
+    return out;
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(frame_.LoadFrame(IDR_MAINFRAME, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                     "Movani32", GetModuleHandleA(nullptr)));
+        auto view = std::make_unique<RecordingView>();
+        view_ = view.get();
+        frame_.SetViewAndDocument(std::move(view), &doc_);
+    }
+    HWND hwnd() const { return frame_.hwnd(); }
+
+    CMovani32Doc doc_;
+    CMainFrame frame_;
+    RecordingView* view_ = nullptr;
+};
+
+TEST_F(MainFrameTest, StartsMinimisedWithTheProgramsSystemMenuAndForwardsItsCommands) {
+    char cls[32] = {};
+    GetClassNameA(hwnd(), cls, sizeof cls);
+    EXPECT_STREQ(cls, "MovaniClass");
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    EXPECT_EQ(r.right - r.left, 480);
+    EXPECT_EQ(r.bottom - r.top, 390);
+
+    // A command before start-up is over is dropped.
+    SendMessageA(hwnd(), WM_COMMAND, ID_NEXT, 0);
+    EXPECT_TRUE(view_->seen.empty());
+
+    frame_.ActivateFrame(SW_SHOWNORMAL);
+    frame_.SetReady();
+    EXPECT_TRUE(IsIconic(hwnd()));
+    std::vector<std::string> sys = MenuLines(GetSystemMenu(hwnd(), FALSE));
+    ASSERT_GE(sys.size(), 10u);
+    EXPECT_EQ(std::vector<std::string>(sys.end() - 10, sys.end()),
+              (std::vector<std::string>{"-", "32772 壁紙なし", "32773 壁紙変更の中断／再開", "32775 前の壁紙",
+                                        "32774 次の壁紙", "32780 画面にあわせる／あわせない", "32777 中央／並べて",
+                                        "32784 フォームを隠す／表示する", "-", "32771 ﾌﾟﾛﾊﾟﾃｨ..."}));
+
+    // Minimised, a right click on the window runs the tray's right-button command.
+    SendMessageA(hwnd(), WM_NCRBUTTONDOWN, HTNOWHERE, 0);
+    // Eight system commands go to the view; the others of the range do not.
+    for (UINT id = ID_PROPERTIES; id <= ID_LEFT_CLICK; ++id) SendMessageA(hwnd(), WM_SYSCOMMAND, id, 0);
+    EXPECT_EQ(view_->seen, (std::vector<UINT>{ID_RIGHT_CLICK, ID_PROPERTIES, ID_NO_PAPER, ID_STOP_GO, ID_NEXT,
+                                              ID_PREV, ID_CENTER_TILE, ID_FIT_SCREEN, ID_HIDE_FORM}));
+
+    // Later activations keep the show state they are given and add nothing.
+    frame_.ActivateFrame(SW_RESTORE);
+    EXPECT_FALSE(IsIconic(hwnd()));
+    EXPECT_EQ(MenuLines(GetSystemMenu(hwnd(), FALSE)).size(), sys.size());
+    view_->seen.clear();
+    SendMessageA(hwnd(), WM_NCRBUTTONDOWN, HTNOWHERE, 0);
+    EXPECT_TRUE(view_->seen.empty());
+}
+
+TEST_F(MainFrameTest, MenuBarShowsItemsWithoutHandlerDisabled) {
+    HMENU bar = GetMenu(hwnd());
+    ASSERT_NE(bar, nullptr);
+    std::vector<std::string> lines;
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        HMENU popup = GetSubMenu(bar, i);
+        SendMessageA(hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(i, FALSE));
+        for (const std::string& l : MenuLines(popup)) lines.push_back(l);
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "57665 アプリケーションの終了(&X)", "57643 アンドゥ(&U)\tCtrl+Z (grayed)", "-",
+                         "57635 切り取り(&T)\tCtrl+X (grayed)", "57634 コピー(&C)\tCtrl+C (grayed)",
+                         "57637 貼り付け(&P)\tCtrl+V (grayed)", "32771 詳細...(&D) (grayed)",
+                         "57670 Movani32ヘルプ(&H)", "-", "57664 バージョン情報(Movani32) (&A)..."}));
+}
+
+}  // namespace

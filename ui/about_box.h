@@ -1,0 +1,5 @@
+// The About dialog (resource 100): modal, changes nothing.
+#pragma once
+#include <windows.h>
+
+void ShowAboutBox(HWND owner);
