@@ -102,9 +102,9 @@ void DesktopWriter::RemoveWallpaper() {
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
     // Where the desktop window lives in another process (Wine's desktop), it hears of the
     // change by a posted notice; let it take the change before it is told to repaint, or
-    // it repaints the old picture.
+    // it repaints the old picture. A busy machine may keep it from answering for seconds.
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(GetDesktopWindow(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    SendMessageTimeoutA(GetDesktopWindow(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0, SMTO_NORMAL, 10000, &ignored);
     if (s_.ActiveDeskTopMode != 1)
         RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (s_.ActiveDeskTopMode == 2) return;

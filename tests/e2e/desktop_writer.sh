@@ -34,7 +34,8 @@ plain() {
   local c; c=$(px "$1" 1000 740)
   [ "$c" != D02818 ] && [ "$c" != 1830D0 ] && [ "$(px "$1" 512 384)" = "$c" ] && [ "$(px "$1" 895 595)" = "$c" ]
 }
-wb_wait_shot "$SHOTS/writer_removed.png" "$MOV_WAIT" plain || fail "the wallpaper is still shown after removal"
+wb_wait_shot "$SHOTS/writer_removed.png" "$MOV_WAIT" plain ||
+  fail "the wallpaper is still shown after removal: $(for p in '1000 740' '512 384' '895 595'; do printf '%s=%s ' "${p/ /,}" "$(px "$SHOTS/writer_removed.png" $p)"; done)"
 
 quit_movani 57665
 echo "desktop_writer: ok"
