@@ -1,5 +1,7 @@
 // Main window class registration, first activation and the window-procedure hook.
 #include "ui/main_frame.h"
+#include "collection/drop_registration.h"
+#include "collection/movani32_doc.h"
 #include "framework/view.h"
 #include "ui/resource.h"
 
@@ -89,6 +91,14 @@ void CMainFrame::SendToView(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DROPFILES) {
+        HDROP drop = reinterpret_cast<HDROP>(wp);
+        if (auto* doc = static_cast<CMovani32Doc*>(GetActiveDocument()))
+            mov::RegisterDroppedFiles(drop, hwnd_, doc->groups, doc->positions, doc->settings);
+        else
+            DragFinish(drop);
+        return 0;
+    }
     if (msg == WM_NCRBUTTONDOWN && IsIconic(hwnd_)) {
         SendToView(WM_COMMAND, ID_RIGHT_CLICK, 0);
     } else if (msg == WM_SYSCOMMAND && ForwardedSysCommand(wp)) {

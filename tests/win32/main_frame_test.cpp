@@ -2,6 +2,9 @@
 // bar's enabled items, and what the frame forwards to the view.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +12,7 @@
 #include "ui/main_frame.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"
+#include "test_support.h"
 
 namespace {
 
@@ -109,6 +113,82 @@ TEST_F(MainFrameTest, MenuBarShowsItemsWithoutHandlerDisabled) {
                          "57635 切り取り(&T)\tCtrl+X (grayed)", "57634 コピー(&C)\tCtrl+C (grayed)",
                          "57637 貼り付け(&P)\tCtrl+V (grayed)", "32771 詳細...(&D) (grayed)",
                          "57670 Movani32ヘルプ(&H)", "-", "57664 バージョン情報(Movani32) (&A)..."}));
+}
+
+}  // namespace
+
+namespace {
+
+// Answers the message boxes this thread shows with OK, keeping their texts.
+std::vector<std::string> g_boxTexts;
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = testsupport::OwnMessageBox();
+    if (!box) return;
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    g_boxTexts.push_back(text);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// A drop as the shell hands it over: DROPFILES followed by the ANSI paths.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::string list;
+    for (const std::string& p : paths) list += p + '\0';
+    list += '\0';
+    HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
+    df->pFiles = sizeof(DROPFILES);
+    df->fWide = FALSE;
+    memcpy(reinterpret_cast<char*>(df) + sizeof(DROPFILES), list.data(), list.size());
+    GlobalUnlock(mem);
+    return static_cast<HDROP>(mem);
+}
+
+uint32_t GroupNumber(const char* name) {
+    DWORD v = 0, size = sizeof v;
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", 0, KEY_READ, &k) != ERROR_SUCCESS)
+        return 0xDEADBEEF;
+    LONG rc = RegQueryValueExA(k, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&v), &size);
+    RegCloseKey(k);
+    return rc == ERROR_SUCCESS ? v : 0xDEADBEEF;
+}
+
+TEST_F(MainFrameTest, DroppedFoldersAndArchivesBecomeGroupsAndTheRestIsRefused) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group");
+    testsupport::ScratchDir pics("drop-pics"), jp("drop-\x95\x5c\x83\x5c");  // 表ソ: 0x5C trail bytes
+    const std::string bmp = pics.file("a.bmp"), lzh = pics.file("set.lzh"), txt = pics.file("notes.txt");
+    testsupport::WriteBmp(bmp, 4, 4);
+    testsupport::WriteBytes(lzh, {1, 2, 3});
+    testsupport::WriteBytes(txt, {1});
+    const std::string tooLong = "C:\\" + std::string(260, 'x');
+    frame_.SetReady();
+    view_->OnInitialUpdate();  // a first start: no groups stored
+    auto groups = [this] {
+        std::vector<std::string> out;
+        for (int i = 0; i < doc_.groups.size(); ++i) out.push_back(doc_.groups.at(i).path);
+        return out;
+    };
+
+    g_boxTexts.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBox);
+    doc_.settings.LhaAvailable = 0;
+    SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({pics.path(), bmp, lzh, jp.path(), txt})), 0);
+    EXPECT_EQ(groups(), (std::vector<std::string>{pics.path(), jp.path()}));
+    EXPECT_EQ(GroupNumber("Count"), 1u);
+    EXPECT_EQ(GroupNumber("DirPos"), 0xFFFFFFFFu);  // no group was ever selected
+    doc_.settings.LhaAvailable = 1;
+    SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({lzh, pics.path(), tooLong})), 0);
+    KillTimer(nullptr, timer);
+
+    EXPECT_EQ(groups(), (std::vector<std::string>{pics.path(), jp.path(), lzh, pics.path()}));
+    EXPECT_EQ(doc_.groups.at(2).archive, 1);
+    EXPECT_EQ(GroupNumber("Count"), 3u);
+    EXPECT_EQ(g_boxTexts, (std::vector<std::string>{
+                              bmp + " はフォルダでは有りません",
+                              lzh + " は壁紙フォルダ／書庫ではないので登録できません。",
+                              txt + " は壁紙フォルダ／書庫ではないので登録できません。",
+                              tooLong + " は壁紙フォルダ／書庫ではないので登録できません。"}));
 }
 
 }  // namespace
