@@ -4,6 +4,7 @@
 #include "engine/active_desktop.h"
 #include "engine/image_prep.h"
 #include "engine/placement.h"
+#include "framework/handle.h"
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
 
@@ -13,13 +14,12 @@ namespace {
 constexpr UINT kNoPaperId = 32772;
 
 PictureSize ReadPictureSize(const std::string& path) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return {};
+    fw::Handle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return {};
     unsigned char head[58] = {};
     DWORD got = 0;
-    if (!ReadFile(f, head, sizeof head, &got, nullptr)) got = 0;
-    CloseHandle(f);
+    if (!ReadFile(f.get(), head, sizeof head, &got, nullptr)) got = 0;
     return PictureSizeOf(head, got);
 }
 
@@ -36,7 +36,7 @@ void WriteDesktopValue(const char* name, const std::string& text) {
 }
 
 void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, int fromArchive) {
-    ComApartment com;
+    fw::ComScope com;
     std::unique_ptr<ActiveDesktop> active;
     if (s_.ActiveDeskTopMode != 2) active = std::make_unique<ActiveDesktop>();
 
@@ -108,7 +108,7 @@ void DesktopWriter::RemoveWallpaper() {
     if (s_.ActiveDeskTopMode != 1)
         RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (s_.ActiveDeskTopMode == 2) return;
-    ComApartment com;
+    fw::ComScope com;
     ActiveDesktop active;
     active.ClearWallpaper();
 }

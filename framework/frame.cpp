@@ -1,6 +1,7 @@
 // Frame creation, caption, command routing and closing.
 #include "framework/frame.h"
 #include "framework/document.h"
+#include "framework/handle.h"
 #include "framework/view.h"
 
 namespace fw {
@@ -26,11 +27,11 @@ bool CFrameWnd::LoadFrame(UINT resId, DWORD style, const std::string& appTitle, 
     cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
     cs.lpszName = appTitle_.c_str();
     if (!PreCreateWindow(cs)) return false;
-    HMENU menu = LoadMenuA(inst, MAKEINTRESOURCEA(resId));
+    Menu menu(LoadMenuA(inst, MAKEINTRESOURCEA(resId)));
     accel_ = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(resId));
     HWND w = CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                      nullptr, menu, inst);
-    if (!w && menu) DestroyMenu(menu);
+                      nullptr, menu.get(), inst);
+    if (w) menu.release();  // the window owns it now
     return w != nullptr;
 }
 

@@ -39,7 +39,7 @@ public:
     LONG QueryInfo(const char* name, DWORD& type, DWORD& size) const;
 
 private:
-    UniqueHandle<KeyTraits> key_;
+    Key key_;
 };
 
 }  // namespace fw

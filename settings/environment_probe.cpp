@@ -29,12 +29,7 @@ std::string& Field(SettingsRecord& s, DesktopValue v) {
     return s.SysWallpaperOriginX;
 }
 
-bool LibraryLoads(const char* name) {
-    HMODULE m = LoadLibraryA(name);
-    if (!m) return false;
-    FreeLibrary(m);
-    return true;
-}
+bool LibraryLoads(const char* name) { return static_cast<bool>(fw::Module(LoadLibraryA(name))); }
 
 void ZeroPatternOnNt4(const SettingsRecord& s, fw::RegKey& desktop) {
     if (s.OsKind != 2) return;

@@ -11,10 +11,7 @@ namespace {
 // A file of that name in the current directory.
 bool PresentHere(const char* name) {
     WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA(name, &fd);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    FindClose(h);
-    return true;
+    return static_cast<bool>(fw::FindHandle(FindFirstFileA(name, &fd)));
 }
 
 // The stored text, or the field's absent text. A value too long for the 255-byte buffer

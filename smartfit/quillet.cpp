@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/handle.h"
 #include "smartfit/smart_fit.h"
 
 namespace {
@@ -20,11 +21,9 @@ bool ScreenSize(int* w, int* h) {
 
 // The display's own format: 32 bits stays 32, everything else is written with 24.
 int DisplayBits() {
-    HDC dc = GetDC(nullptr);
+    fw::WindowDc dc(nullptr);
     if (!dc) return 24;
-    const int bits = GetDeviceCaps(dc, BITSPIXEL);
-    ReleaseDC(nullptr, dc);
-    return bits == 32 ? 32 : 24;
+    return GetDeviceCaps(dc.get(), BITSPIXEL) == 32 ? 32 : 24;
 }
 
 }  // namespace
