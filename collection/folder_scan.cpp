@@ -48,15 +48,15 @@ void FolderScan::ShowFileErrorBox(HWND owner, const std::string& path) {
 
 void FolderScan::Scan(int keepSeed) {
     scanDone = 0;
-    if (LbCount(parent_, kGroupListId) == 0 || groups_.empty()) {
+    if (LbCount(parent_, IDC_GROUP_LIST) == 0 || groups_.empty()) {
         scanDone = 1;
         return;
     }
-    const int target = s_.Change == kChangeRand2 ? kRandomListId : kFileListId;
-    LbClear(parent_, kFileListId);
-    LbClear(parent_, kRandomListId);
+    const int target = s_.Change == kChangeRand2 ? IDC_RANDOM_LIST : IDC_FILE_LIST;
+    LbClear(parent_, IDC_FILE_LIST);
+    LbClear(parent_, IDC_RANDOM_LIST);
 
-    int group = LbSelection(parent_, kGroupListId);
+    int group = LbSelection(parent_, IDC_GROUP_LIST);
     if (group < 0) group = 0;
     pos_.DirPos = group;
     if (group >= groups_.size()) {  // the box and the array disagree: nothing safe to list
@@ -98,11 +98,11 @@ void FolderScan::ListFolder(const std::string& folder, int targetId) {
     if (s_.SCenabled != kShortcutsOnly) ListPattern(parent_, folder, "*.BMP", targetId);
 
     if (s_.SCenabled != kNoShortcuts) {
-        ListPattern(parent_, folder, "*.lnk", kScratchListId);
-        const int n = LbCount(parent_, kScratchListId);
+        ListPattern(parent_, folder, "*.lnk", IDC_SCRATCH_LIST);
+        const int n = LbCount(parent_, IDC_SCRATCH_LIST);
         for (int i = 0; i < n; ++i) {
-            LbSelect(parent_, kScratchListId, i);
-            const std::string name = LbText(parent_, kScratchListId, i);
+            LbSelect(parent_, IDC_SCRATCH_LIST, i);
+            const std::string name = LbText(parent_, IDC_SCRATCH_LIST, i);
             ShortcutTarget t = ResolveShortcut(folder + "\\" + name, s_.OsKind);
             if ((t.kind == 1 || t.kind == 2) && CanOpenForReading(t.path)) LbAdd(parent_, targetId, name);
         }
@@ -110,9 +110,9 @@ void FolderScan::ListFolder(const std::string& folder, int targetId) {
 
     if (s_.SCenabled != kShortcutsOnly && s_.JpegAvailable == 1 && s_.JPEGRead == 1) {
         for (const char* pattern : {"*.JPG", "*.JPEG"}) {
-            ListPattern(parent_, folder, pattern, kScratchListId);
-            const int n = LbCount(parent_, kScratchListId);
-            for (int i = 0; i < n; ++i) LbAdd(parent_, targetId, LbText(parent_, kScratchListId, i));
+            ListPattern(parent_, folder, pattern, IDC_SCRATCH_LIST);
+            const int n = LbCount(parent_, IDC_SCRATCH_LIST);
+            for (int i = 0; i < n; ++i) LbAdd(parent_, targetId, LbText(parent_, IDC_SCRATCH_LIST, i));
         }
     }
 }
@@ -122,12 +122,12 @@ void FolderScan::StageRandom(int keepSeed) {
     Lcg& rng = TheRand();
     rng.Seed(static_cast<uint32_t>(pos_.RandSeed));
     // Bounded by the staged count, so a list box that refuses a delete cannot hang us.
-    for (int left = LbCount(parent_, kRandomListId); left > 0; --left) {
-        const int n = LbCount(parent_, kRandomListId);
+    for (int left = LbCount(parent_, IDC_RANDOM_LIST); left > 0; --left) {
+        const int n = LbCount(parent_, IDC_RANDOM_LIST);
         if (n == 0) break;
         const int32_t i = PickIndex(n, rng.Next());
-        LbAdd(parent_, kFileListId, LbText(parent_, kRandomListId, i));
-        LbDelete(parent_, kRandomListId, i);
+        LbAdd(parent_, IDC_FILE_LIST, LbText(parent_, IDC_RANDOM_LIST, i));
+        LbDelete(parent_, IDC_RANDOM_LIST, i);
     }
 }
 

@@ -18,7 +18,7 @@ public:
     FolderScan(const SettingsRecord& settings, GroupList& groups, Positions& positions)
         : s_(settings), groups_(groups), pos_(positions) {}
 
-    // The window whose children are the list boxes 57346..57349.
+    // The window whose children are the list boxes IDC_GROUP_LIST .. IDC_RANDOM_LIST.
     void Attach(HWND parent) { parent_ = parent; }
 
     // Rebuilds the file list from the group selected in the group list (group 0 when none

@@ -10,7 +10,7 @@ namespace mov {
 
 class GroupList {
 public:
-    // The window whose child 57346 mirrors the list; entries added before stay unlisted.
+    // The window whose child IDC_GROUP_LIST mirrors the list; entries added before stay unlisted.
     void Attach(HWND parent) { parent_ = parent; }
     HWND parent() const { return parent_; }
 

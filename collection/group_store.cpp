@@ -68,7 +68,7 @@ void SavePositions(const GroupList& groups, const Positions& pos) {
 
 int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const SettingsRecord& s) {
     HWND parent = groups.parent();
-    pos.DirPos = LbSelection(parent, kGroupListId);
+    pos.DirPos = LbSelection(parent, IDC_GROUP_LIST);
     fw::RegKey key;
     if (key.Create(HKEY_CURRENT_USER, kGroupKey) != ERROR_SUCCESS) return 0;
     int32_t count = 0;
@@ -90,7 +90,7 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
     key.QueryDword("DirPos", pos.DirPos);
     if (key.QueryDword("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
         pos.RandSeed = static_cast<int32_t>(TheClock().Seconds());
-    LbSelect(parent, kGroupListId, pos.DirPos);
+    LbSelect(parent, IDC_GROUP_LIST, pos.DirPos);
 
     scan.Scan(1);
     for (int i = 0; i < s.ReadTimeOut; ++i) {
@@ -100,7 +100,7 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
 
     pos.BmpPos = 0;
     key.QueryDword("BmpPos", pos.BmpPos);
-    LbSelect(parent, kFileListId, pos.BmpPos);
+    LbSelect(parent, IDC_FILE_LIST, pos.BmpPos);
     return 1;
 }
 

@@ -11,7 +11,7 @@ CFrameWnd::~CFrameWnd() {
 }
 
 bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
-    RegisterClassFor(kDefaultClass, inst_, LoadIconA(inst_, MAKEINTRESOURCEA(128)),
+    RegisterClassFor(kDefaultClass, inst_, LoadIconA(inst_, MAKEINTRESOURCEA(resId_)),
                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     cs.lpszClass = kDefaultClass;
     return true;
@@ -19,6 +19,7 @@ bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
 
 bool CFrameWnd::LoadFrame(UINT resId, DWORD style, const std::string& appTitle, HINSTANCE inst) {
     inst_ = inst;
+    resId_ = resId;
     appTitle_ = appTitle;
     CREATESTRUCTA cs{};
     cs.hInstance = inst;
@@ -41,7 +42,7 @@ void CFrameWnd::SetViewAndDocument(std::unique_ptr<CView> view, CDocument* doc) 
     if (doc_) doc_->AttachFrame(this);
     if (view_) {
         view_->AttachDocument(doc);
-        view_->Create(hwnd_, inst_, kIdFirstView);
+        view_->Create(hwnd_, inst_, AFX_IDW_PANE_FIRST);
     }
     UpdateFrameTitle();
 }
@@ -60,7 +61,7 @@ void CFrameWnd::UpdateFrameTitle() {
 }
 
 bool CFrameWnd::OnCmdMsg(UINT id, bool execute) {
-    if (id == kIdAppExit) {
+    if (id == ID_APP_EXIT) {
         if (execute) OnClose();
         return true;
     }

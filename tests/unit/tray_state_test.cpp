@@ -1,16 +1,18 @@
 // Tray image for each state and the add/modify/delete plan of one tray update.
 #include <gtest/gtest.h>
+#include "ui/resource.h"
 #include "ui/tray_state.h"
 
 namespace {
 
 TEST(TrayIconForState, ChangeNoShowsStoppedWhateverTheButtons) {
-    for (int b = -1; b <= 6; ++b) EXPECT_EQ(mov::TrayIconForState(3, b), 133) << b;
+    for (int b = -1; b <= 6; ++b) EXPECT_EQ(mov::TrayIconForState(3, b), IDI_TRAY_STOPPED) << b;
 }
 
 TEST(TrayIconForState, RunningShowsTheButtonPair) {
     struct { int button, icon; } table[] = {
-        {0, 134}, {1, 137}, {2, 135}, {3, 138}, {4, 139}, {5, 128}, {6, 128}, {-1, 128}, {1000, 128},
+        {0, IDI_TRAY_REMOVE}, {1, IDI_TRAY_NEXT}, {2, IDI_TRAY_PREV}, {3, IDI_TRAY_INACT}, {4, IDI_TRAY_TILE},
+        {5, IDR_MAINFRAME},   {6, IDR_MAINFRAME}, {-1, IDR_MAINFRAME}, {1000, IDR_MAINFRAME},
     };
     for (int change : {0, 1, 2, 4, -1}) {
         for (auto& row : table) {

@@ -31,7 +31,7 @@ TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
     groups.Append(folder.path(), 0);
     groups.Append(other.path() + "\\pics.LZH", 1);
     groups.Append(folder.path(), 0);  // the same folder twice is two groups
-    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), other.path() + "\\pics.LZH", folder.path()}));
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), other.path() + "\\pics.LZH", folder.path()}));
     positions = {2, 5, -3};
     mov::SavePositions(groups, positions);
     mov::SaveGroupList(groups, 0);
@@ -56,7 +56,7 @@ TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
 
     mov::SaveGroupList(groups, 1);
     EXPECT_TRUE(groups.empty());
-    EXPECT_TRUE(Items(mov::kGroupListId).empty());
+    EXPECT_TRUE(Items(IDC_GROUP_LIST).empty());
     // An empty list writes nothing, so the stored groups survive.
     SetGroupDword("Count", 2);
     mov::SavePositions(groups, positions);
@@ -74,7 +74,7 @@ TEST_F(GroupsTest, RemoveKeepsArrayAndListBoxTogether) {
     groups.Remove(7);
     ASSERT_EQ(groups.size(), 2);
     EXPECT_EQ(groups.at(1).path, "C");
-    EXPECT_EQ(Items(mov::kGroupListId), (V{"A", "C"}));
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{"A", "C"}));
 }
 
 TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
@@ -96,11 +96,11 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     EXPECT_EQ(groups.at(0).archive, 0);
     EXPECT_EQ(groups.at(1).path, archive);
     EXPECT_EQ(groups.at(1).archive, 1);
-    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), archive}));
-    EXPECT_EQ(mov::LbSelection(parent, mov::kGroupListId), 0);
-    EXPECT_EQ(mov::LbCount(parent, mov::kFileListId), 2);  // group 0 was scanned
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), archive}));
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
+    EXPECT_EQ(mov::LbCount(parent, IDC_FILE_LIST), 2);  // group 0 was scanned
     EXPECT_EQ(positions.BmpPos, 1);
-    EXPECT_EQ(mov::LbSelection(parent, mov::kFileListId), 1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), 1);
     EXPECT_EQ(positions.RandSeed, 99);
     EXPECT_EQ(clock.sleeps, 1);  // the scan is done after the first second
 
@@ -124,11 +124,11 @@ TEST_F(GroupsTest, DirPosBeyondTheListSelectsNothingAndScansGroupZero) {
     SetGroupDword("DirPos", 5);
     SetGroupDword("BmpPos", 40);
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
-    EXPECT_EQ(mov::LbSelection(parent, mov::kGroupListId), -1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), -1);
     EXPECT_EQ(positions.DirPos, 0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp"}));
     EXPECT_EQ(positions.BmpPos, 40);  // kept, though nothing is selected
-    EXPECT_EQ(mov::LbSelection(parent, mov::kFileListId), -1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), -1);
 }
 
 TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {
@@ -152,11 +152,11 @@ TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {
 
 TEST_F(GroupsTest, NoCountMeansNoGroupsNoScanNoWait) {
     SetGroupString("00", folder.path());
-    mov::LbAdd(parent, mov::kFileListId, "untouched.bmp");
+    mov::LbAdd(parent, IDC_FILE_LIST, "untouched.bmp");
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 0);
     EXPECT_TRUE(groups.empty());
     EXPECT_EQ(positions.DirPos, -1);  // the empty group list box's selection
-    EXPECT_EQ(Items(mov::kFileListId), (V{"untouched.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"untouched.bmp"}));
     EXPECT_EQ(clock.sleeps, 0);
 }
 
@@ -167,7 +167,7 @@ TEST_F(GroupsTest, DamagedCountDoesNotHangTheStart) {
     DWORD t0 = GetTickCount();
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
     EXPECT_LT(GetTickCount() - t0, 5000u);
-    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), other.path()}));
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), other.path()}));
 }
 
 }  // namespace

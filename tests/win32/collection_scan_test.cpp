@@ -51,10 +51,10 @@ TEST_F(ScanTest, FolderListsBitmapsThenShortcutsThenJpegs) {
     scan.scanDone = 0;
     scan.Scan(0);
     EXPECT_EQ(scan.scanDone, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk", "c.JPG", "d.jpeg"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "b.lnk", "c.JPG", "d.jpeg"}));
     EXPECT_EQ(positions.DirPos, 0);
-    EXPECT_TRUE(Items(mov::kRandomListId).empty());
-    EXPECT_EQ(Items(mov::kScratchListId), (V{"d.jpeg"}));  // the last pattern's names
+    EXPECT_TRUE(Items(IDC_RANDOM_LIST).empty());
+    EXPECT_EQ(Items(IDC_SCRATCH_LIST), (V{"d.jpeg"}));  // the last pattern's names
     // The listing leaves the group's folder as the current directory.
     char cwd[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof cwd, cwd);
@@ -65,21 +65,21 @@ TEST_F(ScanTest, ShortcutSettingsAndJpegSwitches) {
     FillFolder();
     settings.SCenabled = 1;  // "Only"
     scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"b.lnk"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"b.lnk"}));
 
     settings.SCenabled = 2;  // "No"
     scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.JPG", "d.jpeg"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "c.JPG", "d.jpeg"}));
 
     settings.SCenabled = 0;
     settings.JPEGRead = 0;  // a shortcut to a JPEG is still taken
     scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "b.lnk"}));
 
     settings.JPEGRead = 1;
     settings.JpegAvailable = 0;
     scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "b.lnk"}));
 }
 
 TEST_F(ScanTest, HiddenAndReadOnlyBitmapsAreListedInASortedBox) {
@@ -91,7 +91,7 @@ TEST_F(ScanTest, HiddenAndReadOnlyBitmapsAreListedInASortedBox) {
     SetFileAttributesA(folder.file("m.Bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
     groups.Append(folder.path(), 0);
     scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"b.BMP", "k.JPG", "m.Bmp", "z.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"b.BMP", "k.JPG", "m.Bmp", "z.bmp"}));
 }
 
 TEST_F(ScanTest, SelectedGroupIsScannedAndAMissingFolderListsNothing) {
@@ -99,32 +99,32 @@ TEST_F(ScanTest, SelectedGroupIsScannedAndAMissingFolderListsNothing) {
     WriteBmp(other.file("o.bmp"), 2, 2);
     groups.Append(other.path(), 0);
     groups.Append(folder.path() + "\\no-such-folder", 0);
-    mov::LbSelect(parent, mov::kGroupListId, 1);
+    mov::LbSelect(parent, IDC_GROUP_LIST, 1);
     scan.Scan(0);
     EXPECT_EQ(positions.DirPos, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"o.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"o.bmp"}));
 
     // A folder that is gone: nothing of the earlier listing may come back.
-    mov::LbSelect(parent, mov::kGroupListId, 2);
+    mov::LbSelect(parent, IDC_GROUP_LIST, 2);
     scan.Scan(0);
     EXPECT_EQ(positions.DirPos, 2);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
     EXPECT_EQ(scan.scanDone, 1);
 }
 
 TEST_F(ScanTest, NoGroupsLeavesTheFileListAsItWas) {
-    mov::LbAdd(parent, mov::kFileListId, "kept.bmp");
+    mov::LbAdd(parent, IDC_FILE_LIST, "kept.bmp");
     scan.scanDone = 0;
     scan.Scan(0);
     EXPECT_EQ(scan.scanDone, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"kept.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"kept.bmp"}));
 }
 
 TEST_F(ScanTest, Rand2ShufflesFromTheSeedReproducibly) {
     for (int i = 0; i < 12; ++i) WriteBmp(folder.file("p" + std::to_string(i) + ".bmp"), 2, 2);
     groups.Append(folder.path(), 0);
     scan.Scan(0);
-    const V staged = Items(mov::kFileListId);  // the order the listing gives
+    const V staged = Items(IDC_FILE_LIST);  // the order the listing gives
     ASSERT_EQ(staged.size(), 12u);
 
     settings.Change = 2;
@@ -134,18 +134,18 @@ TEST_F(ScanTest, Rand2ShufflesFromTheSeedReproducibly) {
     positions.RandSeed = 777;
     scan.Scan(1);
     mov::Lcg rng;
-    const V shuffled = Items(mov::kFileListId);
+    const V shuffled = Items(IDC_FILE_LIST);
     EXPECT_EQ(shuffled, mov::ShuffleEntries(staged, 777, rng));
-    EXPECT_TRUE(Items(mov::kRandomListId).empty());
+    EXPECT_TRUE(Items(IDC_RANDOM_LIST).empty());
     EXPECT_EQ(positions.RandSeed, 777);
     scan.Scan(1);
-    EXPECT_EQ(Items(mov::kFileListId), shuffled);
+    EXPECT_EQ(Items(IDC_FILE_LIST), shuffled);
 
     // A fresh seed from the clock.
     clock.Sleep(4242000);
     scan.Scan(0);
     EXPECT_EQ(positions.RandSeed, 4242);
-    EXPECT_EQ(Items(mov::kFileListId), mov::ShuffleEntries(staged, 4242, rng));
+    EXPECT_EQ(Items(IDC_FILE_LIST), mov::ShuffleEntries(staged, 4242, rng));
 }
 
 class ArchiveScanTest : public ScanTest {
@@ -169,7 +169,7 @@ TEST_F(ArchiveScanTest, ListerOutputIsFilteredAndTheFileStays) {
     scan.scanDone = 0;
     scan.Scan(0);
     EXPECT_EQ(scan.scanDone, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.jpg", "d.Bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "c.jpg", "d.Bmp"}));
     EXPECT_TRUE(testsupport::FileExists(listFile));
     EXPECT_TRUE(mov::BusyFlagCleared());
     EXPECT_GE(clock.sleeps, 1);  // one second before the first poll
@@ -178,20 +178,20 @@ TEST_F(ArchiveScanTest, ListerOutputIsFilteredAndTheFileStays) {
 
     settings.SCenabled = 1;  // shortcuts only: an archive gives nothing
     scan.Scan(0);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
 }
 
 TEST_F(ArchiveScanTest, ListingThatWritesNothingNeverShowsTheLastArchive) {
     archive("first.lzh", "old.bmp\r\n");
     scan.Scan(0);
-    ASSERT_EQ(Items(mov::kFileListId), (V{"old.bmp"}));
+    ASSERT_EQ(Items(IDC_FILE_LIST), (V{"old.bmp"}));
 
     // The second "archive" does not exist: the lister writes no list file.
     groups.Append(other.file("missing.lzh"), 1);
-    mov::LbSelect(parent, mov::kGroupListId, 1);
+    mov::LbSelect(parent, IDC_GROUP_LIST, 1);
     scan.scanDone = 0;
     scan.Scan(0);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
     EXPECT_EQ(reports, (V{listFile}));
     EXPECT_EQ(scan.scanDone, 1);
 }
@@ -202,7 +202,7 @@ TEST_F(ArchiveScanTest, ListerThatCannotStartIsNotWaitedFor) {
     scan.SetListProgram("no-such-lister.exe");
     scan.Scan(0);
     EXPECT_EQ(clock.sleeps, 0);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
     EXPECT_EQ(reports, (V{listFile}));
 }
 
@@ -216,7 +216,7 @@ TEST_F(ArchiveScanTest, RealLhaProgramListsARealArchive) {
     scan.SetListProgram("MeltLha.exe");
     groups.Append(bin + "\\testdata\\pics.lzh", 1);
     scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.jpg", "d.Bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "c.jpg", "d.Bmp"}));
     EXPECT_TRUE(reports.empty());
     EXPECT_TRUE(mov::BusyFlagCleared());
 }
@@ -247,7 +247,7 @@ TEST_F(ArchiveScanTest, MissingListFileIsReportedInAMessageBoxNamingIt) {
     scan.Scan(0);
     KillTimer(nullptr, timer);
     EXPECT_NE(gBoxText.find(listFile), std::string::npos) << gBoxText;
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
 }
 
 }  // namespace

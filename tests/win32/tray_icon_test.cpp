@@ -17,7 +17,7 @@ bool InTray(HWND w) {
     NOTIFYICONDATAA nid{};
     nid.cbSize = static_cast<DWORD>(offsetof(NOTIFYICONDATAA, szTip) + 64);
     nid.hWnd = w;
-    nid.uID = TrayIcon::kId;
+    nid.uID = ID_TRAY_ICON;
     nid.uFlags = NIF_TIP;
     lstrcpyA(nid.szTip, "MovAni32");
     return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
@@ -38,7 +38,7 @@ protected:
         NOTIFYICONDATAA nid{};
         nid.cbSize = static_cast<DWORD>(offsetof(NOTIFYICONDATAA, szTip) + 64);
         nid.hWnd = wnd_;
-        nid.uID = TrayIcon::kId;
+        nid.uID = ID_TRAY_ICON;
         Shell_NotifyIconA(NIM_DELETE, &nid);
         if (wnd_) DestroyWindow(wnd_);
         if (exe_) FreeLibrary(exe_);
