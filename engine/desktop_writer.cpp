@@ -11,8 +11,6 @@
 namespace mov {
 namespace {
 
-constexpr UINT kNoPaperId = 32772;
-
 PictureSize ReadPictureSize(const std::string& path) {
     fw::Handle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -35,7 +33,7 @@ void WriteDesktopValue(const char* name, const std::string& text) {
     if (!text.empty()) k.SetString(name, text);
 }
 
-void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, int fromArchive) {
+void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive) {
     fw::ComScope com;
     std::unique_ptr<ActiveDesktop> active;
     if (s_.ActiveDeskTopMode != 2) active = std::make_unique<ActiveDesktop>();
@@ -43,7 +41,7 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
     const PictureSize size = ReadPictureSize(desktopPath);
     RECT desk{};
     bool deskKnown = GetWindowRect(GetDesktopWindow(), &desk) != 0;
-    const Placement p = DecidePlacement(s_, size, deskKnown, desk.right, fromArchive != 0);
+    const Placement p = DecidePlacement(s_, size, deskKnown, desk.right, fromArchive);
     s_.TileWallPaper = p.tileWallPaper;
 
     if (p.tile == 0) {
@@ -74,29 +72,17 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
         active->SetWallpaper(p.activeStyle, p.activeUsesDesktopPath ? desktopPath : shellPath);
 }
 
-void DesktopWriter::ShowPaperRemoved(bool removed) {
-    if (view_) {
-        if (HWND button = GetDlgItem(view_, kNoPaperId))
-            SetWindowTextA(button, removed ? "Retern Paper" : "No Paper");
-    }
-    if (frame_) {
-        if (HMENU menu = GetSystemMenu(frame_, FALSE))
-            ModifyMenuA(menu, kNoPaperId, MF_BYCOMMAND | MF_STRING | (removed ? MF_CHECKED : MF_UNCHECKED),
-                        kNoPaperId, "壁紙なし");
-    }
-}
-
 void DesktopWriter::CompleteChange(bool wrotePicture) {
     if (wrotePicture && fit_.pending == 1) {
         fit_.pending = 0;
         s_.Adjust = fit_.savedAdjust;
     }
-    if (s_.PaperRemoved == 1) ShowPaperRemoved(false);
+    if (s_.PaperRemoved == 1) Report(false);
     s_.PaperRemoved = 0;
 }
 
 void DesktopWriter::RemoveWallpaper() {
-    ShowPaperRemoved(true);
+    Report(true);
     s_.PaperRemoved = 1;
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);

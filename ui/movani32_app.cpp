@@ -1,6 +1,6 @@
 // Start-up of the main program.
 #include "ui/movani32_app.h"
-#include "collection/movani32_doc.h"
+#include "ui/movani32_doc.h"
 #include "ui/main_frame.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"

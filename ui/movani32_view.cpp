@@ -1,7 +1,7 @@
 // Set-up, tray icon and command handling of the view.
 #include "ui/movani32_view.h"
 #include <shellapi.h>
-#include "collection/movani32_doc.h"
+#include "ui/movani32_doc.h"
 #include "ui/resource.h"
 #include "ui/tray_state.h"
 
@@ -32,6 +32,14 @@ UINT CMovani32View::CurrentTrayIcon() const {
     const CMovani32Doc* doc = GetDocument();
     if (!doc) return IDR_MAINFRAME;
     return static_cast<UINT>(mov::TrayIconForState(doc->settings.Change, doc->settings.WrightButton));
+}
+
+void CMovani32View::PaperRemovedChanged(bool removed) {
+    if (HWND button = GetDlgItem(hwnd_, ID_NO_PAPER)) SetWindowTextA(button, removed ? "Retern Paper" : "No Paper");
+    HWND frame = GetParent(hwnd_);
+    if (HMENU menu = frame ? GetSystemMenu(frame, FALSE) : nullptr)
+        ModifyMenuA(menu, ID_NO_PAPER, MF_BYCOMMAND | MF_STRING | (removed ? MF_CHECKED : MF_UNCHECKED), ID_NO_PAPER,
+                    "壁紙なし");
 }
 
 LRESULT CMovani32View::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

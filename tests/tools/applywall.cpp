@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         mov::ConvertJpeg(s, picture, desktop);
     else if (s.Adjust >= 3)
         CopyFileA(picture.c_str(), (desktop = mov::WorkBitmapPath(s)).c_str(), FALSE);
-    writer.ApplyWallpaper(desktop, picture, 0);
+    writer.ApplyWallpaper(desktop, picture, false);
     writer.CompleteChange(true);
     return 0;
 }

@@ -1,0 +1,50 @@
+// The view draws what the desktop writer reports: the "NoPaper" button's caption and the
+// frame's system-menu entry follow the removal and the return of the wallpaper.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+#include "engine/desktop_writer.h"
+#include "ui/movani32_view.h"
+#include "ui/resource.h"
+
+namespace {
+
+std::string Caption(HWND w) {
+    char b[64] = {};
+    GetWindowTextA(w, b, sizeof b);
+    return b;
+}
+
+std::string MenuText(HMENU menu) {
+    char b[64] = {};
+    GetMenuStringA(menu, ID_NO_PAPER, b, sizeof b, MF_BYCOMMAND);
+    return b;
+}
+
+TEST(ViewPaperDisplay, RemovalAndReturnShowOnTheButtonAndTheSystemMenu) {
+    HINSTANCE inst = GetModuleHandleA(nullptr);
+    HWND frame = CreateWindowA("STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, inst, nullptr);
+    ASSERT_NE(frame, nullptr);
+    HMENU menu = GetSystemMenu(frame, FALSE);
+    AppendMenuA(menu, MF_STRING, ID_NO_PAPER, "壁紙なし");
+    CMovani32View view;
+    ASSERT_TRUE(view.Create(frame, inst, AFX_IDW_PANE_FIRST));
+    HWND button = CreateWindowA("BUTTON", "No Paper", WS_CHILD, 0, 0, 80, 20, view.hwnd(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_NO_PAPER)), inst, nullptr);
+
+    mov::SettingsRecord s;  // the standard desktop only
+    mov::FitOverride fit;
+    mov::DesktopWriter writer(s, fit, &view);
+    writer.RemoveWallpaper();
+    EXPECT_EQ(Caption(button), "Retern Paper");
+    EXPECT_TRUE(GetMenuState(menu, ID_NO_PAPER, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(MenuText(menu), "壁紙なし");
+
+    writer.CompleteChange(false);
+    EXPECT_EQ(Caption(button), "No Paper");
+    EXPECT_FALSE(GetMenuState(menu, ID_NO_PAPER, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(MenuText(menu), "壁紙なし");
+    DestroyWindow(frame);  // the view's window goes with it, before the view object
+}
+
+}  // namespace
