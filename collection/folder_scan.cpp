@@ -8,13 +8,10 @@
 #include "collection/shortcut_file.h"
 #include "settings/busy_handshake.h"
 #include "settings/clock.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
-
-constexpr int kChangeRand2 = 2;
-constexpr int kShortcutsOnly = 1;
-constexpr int kNoShortcuts = 2;
 
 // DlgDirListA with read-only and hidden files included, no folders or drives. It makes
 // the folder the current directory. The box is emptied first ourselves as well, so a
@@ -46,10 +43,10 @@ void FolderScan::ShowFileErrorBox(HWND owner, const std::string& path) {
     MessageBoxA(owner, text.c_str(), "Movani32", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void FolderScan::Scan(int keepSeed) {
-    scanDone = 0;
+void FolderScan::Scan(bool keepSeed) {
+    scanDone = false;
     if (LbCount(parent_, IDC_GROUP_LIST) == 0 || groups_.empty()) {
-        scanDone = 1;
+        scanDone = true;
         return;
     }
     const int target = s_.Change == kChangeRand2 ? IDC_RANDOM_LIST : IDC_FILE_LIST;
@@ -60,20 +57,20 @@ void FolderScan::Scan(int keepSeed) {
     if (group < 0) group = 0;
     pos_.DirPos = group;
     if (group >= groups_.size()) {  // the box and the array disagree: nothing safe to list
-        scanDone = 1;
+        scanDone = true;
         return;
     }
     const CDirObj& entry = groups_.at(group);
-    if (entry.archive == 1) {
+    if (entry.archive) {
         if (!ListArchive(entry.path, target)) {
-            scanDone = 1;  // abandoned and reported; callers need not wait out their count
+            scanDone = true;  // abandoned and reported; callers need not wait out their count
             return;
         }
     } else {
         ListFolder(entry.path, target);
     }
     if (s_.Change == kChangeRand2) StageRandom(keepSeed);
-    scanDone = 1;
+    scanDone = true;
 }
 
 bool FolderScan::ListArchive(const std::string& archive, int targetId) {
@@ -95,9 +92,9 @@ bool FolderScan::ListArchive(const std::string& archive, int targetId) {
 }
 
 void FolderScan::ListFolder(const std::string& folder, int targetId) {
-    if (s_.SCenabled != kShortcutsOnly) ListPattern(parent_, folder, "*.BMP", targetId);
+    if (s_.SCenabled != kScOnly) ListPattern(parent_, folder, "*.BMP", targetId);
 
-    if (s_.SCenabled != kNoShortcuts) {
+    if (s_.SCenabled != kScNo) {
         ListPattern(parent_, folder, "*.lnk", IDC_SCRATCH_LIST);
         const int n = LbCount(parent_, IDC_SCRATCH_LIST);
         for (int i = 0; i < n; ++i) {
@@ -108,7 +105,7 @@ void FolderScan::ListFolder(const std::string& folder, int targetId) {
         }
     }
 
-    if (s_.SCenabled != kShortcutsOnly && s_.JpegAvailable == 1 && s_.JPEGRead == 1) {
+    if (s_.SCenabled != kScOnly && s_.JpegAvailable == 1 && s_.JPEGRead == 1) {
         for (const char* pattern : {"*.JPG", "*.JPEG"}) {
             ListPattern(parent_, folder, pattern, IDC_SCRATCH_LIST);
             const int n = LbCount(parent_, IDC_SCRATCH_LIST);
@@ -117,8 +114,8 @@ void FolderScan::ListFolder(const std::string& folder, int targetId) {
     }
 }
 
-void FolderScan::StageRandom(int keepSeed) {
-    if (keepSeed == 0) pos_.RandSeed = static_cast<int32_t>(TheClock().Seconds());
+void FolderScan::StageRandom(bool keepSeed) {
+    if (!keepSeed) pos_.RandSeed = static_cast<int32_t>(TheClock().Seconds());
     Lcg& rng = TheRand();
     rng.Seed(static_cast<uint32_t>(pos_.RandSeed));
     // Bounded by the staged count, so a list box that refuses a delete cannot hang us.

@@ -4,8 +4,8 @@
 
 namespace mov {
 
-void GroupList::Append(const std::string& path, int archiveFlag) {
-    entries_.push_back(std::make_unique<CDirObj>(path, archiveFlag));
+void GroupList::Append(const std::string& path, bool archive) {
+    entries_.push_back(std::make_unique<CDirObj>(path, archive));
     if (parent_) LbAdd(parent_, IDC_GROUP_LIST, path);
 }
 

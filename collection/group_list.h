@@ -15,7 +15,7 @@ public:
     HWND parent() const { return parent_; }
 
     // No sorting and no duplicate test: the same path may be registered twice.
-    void Append(const std::string& path, int archiveFlag);
+    void Append(const std::string& path, bool archive);
     // Destroys the entry and deletes the same index from the list box; a bad index does nothing.
     void Remove(int index);
 

@@ -2,6 +2,7 @@
 #include "collection/list_boxes.h"
 #include <cstring>
 #include <vector>
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
@@ -20,7 +21,7 @@ LRESULT Send(HWND parent, int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
 
 }  // namespace
 
-bool FileListSorted(const SettingsRecord& s) { return s.BMPSort == 1 && s.Change != 2; }
+bool FileListSorted(const SettingsRecord& s) { return s.BMPSort == 1 && s.Change != kChangeRand2; }
 
 HWND CreateFileListBox(HWND parent, const SettingsRecord& s) {
     return MakeListBox(parent, IDC_FILE_LIST, FileListSorted(s) ? LBS_SORT : 0, 20, 180, 320, 325);

@@ -1,6 +1,7 @@
 // Backward search for the target path in shortcut bytes, then a bounded forward copy.
 #include "collection/shortcut_resolver.h"
 #include "collection/file_kind.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
@@ -64,8 +65,8 @@ ShortcutTarget ResolveShortcutBytes(const unsigned char* data, size_t size, int 
     ShortcutTarget none;
     if (!data || size == 0) return none;
     Bytes b(data, size);
-    const bool zeroAfterColonIsSlash = osKind == 1 || osKind == 3;
-    Start s = osKind == 1 ? FindStartWin9x(b) : osKind == 3 ? FindStartWin2000(b) : FindStartNt4(b);
+    const bool zeroAfterColonIsSlash = osKind == kOs9x || osKind == kOs2000;
+    Start s = osKind == kOs9x ? FindStartWin9x(b) : osKind == kOs2000 ? FindStartWin2000(b) : FindStartNt4(b);
     if (!s.found) return none;
 
     std::string path;

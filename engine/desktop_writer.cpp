@@ -7,6 +7,7 @@
 #include "framework/handle.h"
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
@@ -36,7 +37,7 @@ void WriteDesktopValue(const char* name, const std::string& text) {
 void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive) {
     fw::ComScope com;
     std::unique_ptr<ActiveDesktop> active;
-    if (s_.ActiveDeskTopMode != 2) active = std::make_unique<ActiveDesktop>();
+    if (s_.ActiveDeskTopMode != kDesktopStandard) active = std::make_unique<ActiveDesktop>();
 
     const PictureSize size = ReadPictureSize(desktopPath);
     RECT desk{};
@@ -49,7 +50,7 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
         WriteDesktopValue("WallpaperStyle", p.style);
     }
     if (p.writeOrigin) {
-        if (s_.OsKind == 1) {
+        if (s_.OsKind == kOs9x) {
             fw::RegKey k;
             if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) == ERROR_SUCCESS)
                 k.SetString("WallpaperOriginX", p.originText);
@@ -59,22 +60,22 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
     }
     WriteDesktopValue("TileWallpaper", p.tileText);
     WriteProfileDesktop("TileWallpaper", p.tileText);
-    if (s_.AutoTile == 2) s_.AutoTile = 1;
+    if (s_.AutoTile == kAutoTileSuspended) s_.AutoTile = kAutoTileArmed;
     if (s_.Modify == 1) {
-        if (s_.OsKind == 1)
+        if (s_.OsKind == kOs9x)
             WriteDesktopValue("Wallpaper", desktopPath);
         else
             WriteProfileDesktop("Wallpaper", desktopPath);
     }
-    if (s_.ActiveDeskTopMode != 1)
+    if (s_.ActiveDeskTopMode != kDesktopActive)
         SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(desktopPath.c_str()), SPIF_SENDWININICHANGE);
-    if (s_.ActiveDeskTopMode != 2 && active && active->exists())
+    if (s_.ActiveDeskTopMode != kDesktopStandard && active && active->exists())
         active->SetWallpaper(p.activeStyle, p.activeUsesDesktopPath ? desktopPath : shellPath);
 }
 
 void DesktopWriter::CompleteChange(bool wrotePicture) {
-    if (wrotePicture && fit_.pending == 1) {
-        fit_.pending = 0;
+    if (wrotePicture && fit_.pending) {
+        fit_.pending = false;
         s_.Adjust = fit_.savedAdjust;
     }
     if (s_.PaperRemoved == 1) Report(false);
@@ -91,9 +92,9 @@ void DesktopWriter::RemoveWallpaper() {
     // it repaints the old picture.
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(GetDesktopWindow(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-    if (s_.ActiveDeskTopMode != 1)
+    if (s_.ActiveDeskTopMode != kDesktopActive)
         RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    if (s_.ActiveDeskTopMode == 2) return;
+    if (s_.ActiveDeskTopMode == kDesktopStandard) return;
     fw::ComScope com;
     ActiveDesktop active;
     active.ClearWallpaper();

@@ -8,7 +8,7 @@ namespace mov {
 
 // The fit toggle's one-shot override: Adjust as configured, put back after one change.
 struct FitOverride {
-    int pending = 0;
+    bool pending = false;
     int savedAdjust = 0;
 };
 

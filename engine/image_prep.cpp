@@ -4,6 +4,7 @@
 #include <cstdio>
 #include "engine/work_files.h"
 #include "framework/handle.h"
+#include "settings/settings_codes.h"
 #include "settings/busy_handshake.h"
 
 namespace mov {
@@ -29,7 +30,7 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 int ConvertJpeg(const SettingsRecord& s, const std::string& source, std::string& bitmap) {
     bitmap = WorkBitmapPath(s);
     SetFileAttributesA(bitmap.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (s.OsKind == 1 || s.SusiePlugIn == 1) {
+    if (s.OsKind == kOs9x || s.SusiePlugIn == 1) {
         std::string cmd = "Jpeg2bmp.exe \"" + source + "\" \"" + bitmap + "\"";
         RunOutsideProgram(cmd, s.ReadTimeOut);
         return 1;
@@ -59,14 +60,14 @@ int SmartFit(const SettingsRecord& s, int adjust, int position) {
     DeleteFileA(out.c_str());
     if (Fits(work, 260) && Fits(out, 260)) {
         if (fw::Module lib{LoadLibraryExA("QuilletDll.dll", nullptr, 0)}) {
-            const char* name = adjust == 4 ? "_Quillet2" : "_Quillet";
+            const char* name = adjust == kAdjustSmart2 ? "_Quillet2" : "_Quillet";
             if (auto fn = Export<QuilletFn>(lib, name)) fn(work.c_str(), out.c_str(), position);
             result = 1;
         }
     }
     SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (s.OsKind == 1) {
+    if (s.OsKind == kOs9x) {
         // Delete-then-move only when there is something to move, so a failed fit keeps
         // the unfitted picture instead of leaving no bitmap at all.
         if (Exists(out)) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include "framework/reg_key.h"
 #include "settings/environment_rules.h"
+#include "settings/settings_codes.h"
 #include "settings/registry_paths.h"
 #include "settings/settings_store.h"
 
@@ -32,7 +33,7 @@ std::string& Field(SettingsRecord& s, DesktopValue v) {
 bool LibraryLoads(const char* name) { return static_cast<bool>(fw::Module(LoadLibraryA(name))); }
 
 void ZeroPatternOnNt4(const SettingsRecord& s, fw::RegKey& desktop) {
-    if (s.OsKind != 2) return;
+    if (s.OsKind != kOsNt4) return;
     DWORD type = 0, size = 0;
     bool present = desktop.QueryInfo("Pattern", type, size) == ERROR_SUCCESS;
     std::string pattern = ReadText(desktop, "Pattern");

@@ -5,11 +5,12 @@
 #include "collection/list_boxes.h"
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 
 namespace collectiontest {
 
 CollectionTest::CollectionTest() {
-    settings.OsKind = 3;
+    settings.OsKind = mov::kOs2000;
     settings.JpegAvailable = 1;
     settings.JPEGRead = 1;
     settings.TempFolder = temp.path();

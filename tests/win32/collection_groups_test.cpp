@@ -5,6 +5,7 @@
 #include "collection/list_boxes.h"
 #include "collection_fixture.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -28,13 +29,13 @@ TEST_F(GroupsTest, ValueNamesHaveAtLeastTwoDigits) {
 }
 
 TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
-    groups.Append(folder.path(), 0);
-    groups.Append(other.path() + "\\pics.LZH", 1);
-    groups.Append(folder.path(), 0);  // the same folder twice is two groups
+    groups.Append(folder.path(), false);
+    groups.Append(other.path() + "\\pics.LZH", true);
+    groups.Append(folder.path(), false);  // the same folder twice is two groups
     EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), other.path() + "\\pics.LZH", folder.path()}));
     positions = {2, 5, -3};
     mov::SavePositions(groups, positions);
-    mov::SaveGroupList(groups, 0);
+    mov::SaveGroupList(groups, false);
     EXPECT_EQ(Stored("00"), folder.path());
     EXPECT_EQ(Stored("01"), other.path() + "\\pics.LZH");
     EXPECT_EQ(Stored("02"), folder.path());
@@ -54,22 +55,22 @@ TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
     EXPECT_EQ(static_cast<int32_t>(v), -3);
     EXPECT_EQ(groups.size(), 3);
 
-    mov::SaveGroupList(groups, 1);
+    mov::SaveGroupList(groups, true);
     EXPECT_TRUE(groups.empty());
     EXPECT_TRUE(Items(IDC_GROUP_LIST).empty());
     // An empty list writes nothing, so the stored groups survive.
     SetGroupDword("Count", 2);
     mov::SavePositions(groups, positions);
-    mov::SaveGroupList(groups, 1);
+    mov::SaveGroupList(groups, true);
     ASSERT_TRUE(GroupDword("Count", v));
     EXPECT_EQ(v, 2u);
     EXPECT_EQ(Stored("02"), folder.path());
 }
 
 TEST_F(GroupsTest, RemoveKeepsArrayAndListBoxTogether) {
-    groups.Append("A", 0);
-    groups.Append("B.lzh", 1);
-    groups.Append("C", 0);
+    groups.Append("A", false);
+    groups.Append("B.lzh", true);
+    groups.Append("C", false);
     groups.Remove(1);
     groups.Remove(7);
     ASSERT_EQ(groups.size(), 2);
@@ -93,9 +94,9 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
     ASSERT_EQ(groups.size(), 2);
     EXPECT_EQ(groups.at(0).path, folder.path());
-    EXPECT_EQ(groups.at(0).archive, 0);
+    EXPECT_FALSE(groups.at(0).archive);
     EXPECT_EQ(groups.at(1).path, archive);
-    EXPECT_EQ(groups.at(1).archive, 1);
+    EXPECT_TRUE(groups.at(1).archive);
     EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), archive}));
     EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
     EXPECT_EQ(mov::LbCount(parent, IDC_FILE_LIST), 2);  // group 0 was scanned
@@ -106,7 +107,7 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
 
     // Closing: positions, then the groups, numbered anew.
     mov::SavePositions(groups, positions);
-    mov::SaveGroupList(groups, 1);
+    mov::SaveGroupList(groups, true);
     uint32_t count = 0;
     ASSERT_TRUE(GroupDword("Count", count));
     EXPECT_EQ(count, 1u);

@@ -4,6 +4,7 @@
 #include "engine/desktop_writer.h"
 #include "settings/registry_paths.h"
 #include "test_support.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ protected:
         RegCreateKeyA(HKEY_CURRENT_USER, mov::kDesktopKey, &k);
         RegCloseKey(k);
         Clear();
-        s.OsKind = 3;
-        s.ActiveDeskTopMode = 2;
+        s.OsKind = mov::kOs2000;
+        s.ActiveDeskTopMode = mov::kDesktopStandard;
     }
     void Clear() {
         for (const char* v : kValues) {
@@ -57,8 +58,8 @@ protected:
 
 TEST_F(DesktopWriterTest, TiledPictureWritesTileButNoStyle) {
     std::string pic = Picture(300, 200);
-    s.TileWallPaper = 1;
-    s.Adjust = 1;
+    s.TileWallPaper = mov::kPlaceTile;
+    s.Adjust = mov::kAdjustYes;
     writer.ApplyWallpaper(pic, pic, false);
     EXPECT_EQ(Reg("TileWallpaper"), "1");
     EXPECT_EQ(Profile("TileWallpaper"), "1");
@@ -68,8 +69,8 @@ TEST_F(DesktopWriterTest, TiledPictureWritesTileButNoStyle) {
 }
 
 TEST_F(DesktopWriterTest, AutomaticTilingDecidesEachChangeBySize) {
-    s.AutoTile = 1;
-    s.TileWallPaper = 2;
+    s.AutoTile = mov::kAutoTileArmed;
+    s.TileWallPaper = mov::kPlaceAuto;
     struct { int w, h; const char* tile; } cases[] = {{639, 479, "1"}, {640, 100, "0"}, {100, 480, "0"}};
     for (auto c : cases) {
         writer.ApplyWallpaper(Picture(c.w, c.h), "", false);
@@ -80,16 +81,16 @@ TEST_F(DesktopWriterTest, AutomaticTilingDecidesEachChangeBySize) {
 }
 
 TEST_F(DesktopWriterTest, OneChangeOverrideOfAutomaticPlacementIsUsedUp) {
-    s.AutoTile = 2;  // the centre/tile toggle suspended it
-    s.TileWallPaper = 1;
+    s.AutoTile = mov::kAutoTileSuspended;  // the centre/tile toggle suspended it
+    s.TileWallPaper = mov::kPlaceTile;
     writer.ApplyWallpaper(Picture(800, 600), "", false);
     EXPECT_EQ(Reg("TileWallpaper"), "1");
     EXPECT_EQ(s.AutoTile, 1);
 }
 
 TEST_F(DesktopWriterTest, RangeFitStretchesBetweenTheBoundsOnly) {
-    s.TileWallPaper = 0;
-    s.Adjust = 2;
+    s.TileWallPaper = mov::kPlaceCentre;
+    s.Adjust = mov::kAdjustAuto;
     struct { int h; const char* style; } cases[] = {{59, "0"}, {60, "2"}, {80, "2"}, {81, "0"}};
     for (auto c : cases) {
         Clear();
@@ -104,18 +105,18 @@ TEST_F(DesktopWriterTest, RangeFitStretchesBetweenTheBoundsOnly) {
 
 TEST_F(DesktopWriterTest, TileOriginGoesWhereTheSystemKindKeepsIt) {
     s.TiledatRight = 1;
-    s.TileWallPaper = 1;
+    s.TileWallPaper = mov::kPlaceTile;
     std::string pic = Picture(300, 100);
     writer.ApplyWallpaper(pic, "", false);  // the virtual desktop is 1024 pixels wide
     EXPECT_EQ(Profile("WallpaperOriginX"), "724");
 
     Clear();
-    s.OsKind = 1;
+    s.OsKind = mov::kOs9x;
     writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Reg("WallpaperOriginX"), "724");
 
     Clear();
-    s.TileWallPaper = 0;
+    s.TileWallPaper = mov::kPlaceCentre;
     writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Reg("WallpaperOriginX"), "0");
 }
@@ -129,7 +130,7 @@ TEST_F(DesktopWriterTest, ModifyRecordsThePictureAsTheDesktopsOwn) {
     writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Profile("Wallpaper"), pic);
     Clear();
-    s.OsKind = 1;
+    s.OsKind = mov::kOs9x;
     writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Reg("Wallpaper"), pic);
 }
@@ -138,18 +139,18 @@ TEST_F(DesktopWriterTest, ActiveDesktopOnlyModeLeavesTheSystemWallpaperAlone) {
     std::string first = Picture(40, 40), second = Picture(50, 50);
     writer.ApplyWallpaper(first, first, false);
     ASSERT_EQ(CurrentWallpaper(), first);
-    s.ActiveDeskTopMode = 1;
+    s.ActiveDeskTopMode = mov::kDesktopActive;
     writer.ApplyWallpaper(second, second, false);
     EXPECT_EQ(CurrentWallpaper(), first);
-    s.ActiveDeskTopMode = 0;  // both: the system call, then the shell object if it exists
+    s.ActiveDeskTopMode = mov::kDesktopBoth;  // both: the system call, then the shell object if it exists
     writer.ApplyWallpaper(second, second, false);
     EXPECT_EQ(CurrentWallpaper(), second);
 }
 
 TEST_F(DesktopWriterTest, BadPicturesAreWrittenCentredWithoutASize) {
-    s.AutoTile = 1;
-    s.TileWallPaper = 2;
-    s.Adjust = 2;
+    s.AutoTile = mov::kAutoTileArmed;
+    s.TileWallPaper = mov::kPlaceAuto;
+    s.Adjust = mov::kAdjustAuto;
     s.TiledatRight = 1;
     std::vector<std::string> bad;
     bad.push_back(dir.file("short.bmp"));
@@ -219,14 +220,14 @@ TEST_F(DesktopWriterTest, RemovalShowsNoPictureUntilTheNextChange) {
 }
 
 TEST_F(DesktopWriterTest, FitOverrideIsUndoneOnlyByAChangeThatShowedAPicture) {
-    s.Adjust = 0;
-    fit.pending = 1;
+    s.Adjust = mov::kAdjustNo;
+    fit.pending = true;
     fit.savedAdjust = 4;
     writer.CompleteChange(false);
-    EXPECT_EQ(fit.pending, 1);
+    EXPECT_TRUE(fit.pending);
     EXPECT_EQ(s.Adjust, 0);
     writer.CompleteChange(true);
-    EXPECT_EQ(fit.pending, 0);
+    EXPECT_FALSE(fit.pending);
     EXPECT_EQ(s.Adjust, 4);
 }
 

@@ -7,6 +7,7 @@
 #include "settings/environment_rules.h"
 #include "settings/registry_paths.h"
 #include "test_support.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ protected:
 
 TEST_F(ProbeTest, FirstRunAsksNothingAndTakesACopy) {
     Desktop("0", "2", "17");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(s.SysTileWallpaper, "0");
@@ -120,7 +121,7 @@ TEST_F(ProbeTest, FirstRunAsksNothingAndTakesACopy) {
 TEST_F(ProbeTest, YesPutsThePreviousValueBack) {
     Desktop("0", "0", "0");
     CopyOf("1", "0", "0");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
@@ -136,7 +137,7 @@ TEST_F(ProbeTest, NoKeepsTheDesktopAndTheCopyFollowsIt) {
     Desktop("0", "2", "5");
     CopyOf("1", "0", "5");
     answer = IDNO;
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     ASSERT_EQ(asked.size(), 2u);  // in the order tile, style; the origin is the same
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
@@ -156,7 +157,7 @@ TEST_F(ProbeTest, NoKeepsTheDesktopAndTheCopyFollowsIt) {
 TEST_F(ProbeTest, AbsentCopiedOriginIsAskedWithAnEmptyPreviousValue) {
     Desktop("1", "0", "0");
     CopyOf("1", "0", nullptr);
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::WallpaperOriginX, "", "0"));
@@ -170,10 +171,10 @@ TEST_F(ProbeTest, AbsentCopiedOriginIsAskedWithAnEmptyPreviousValue) {
 TEST_F(ProbeTest, ZeroPatternOnlyOnNt4) {
     Desktop("1", "0", "0");
     Put(HKEY_CURRENT_USER, mov::kDesktopKey, "Pattern", "(なし)");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     EXPECT_EQ(Desk("Pattern"), "(なし)");
-    s.OsKind = 2;
+    s.OsKind = mov::kOsNt4;
     mov::CheckDesktop(s, ui);
     EXPECT_EQ(Desk("Pattern"), mov::kZeroPattern);
     // A real pattern stays.
@@ -215,7 +216,7 @@ void CALLBACK AnswerYes(HWND, UINT, UINT_PTR id, DWORD) {
 TEST_F(ProbeTest, RealQuestionBoxAnsweredYes) {
     Desktop("0", "0", "0");
     CopyOf("1", "0", "0");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::ProbeUi real;  // MessageBoxA
     real.caption = "Movani32";
     gSeen = {};
@@ -277,7 +278,7 @@ TEST(ProbeSteps, OsKindOfThisSystem) {
 // The real filter library beside the program, found from any current directory.
 TEST(ProbeSteps, JpegReaderLibrariesAreLoadedByName) {
     mov::SettingsRecord s;
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::ProbeJpegReader(s);
     EXPECT_EQ(s.JpegAvailable, 1);
     EXPECT_EQ(s.SusiePlugIn, 0);
@@ -294,7 +295,7 @@ TEST(ProbeSteps, JpegReaderLibrariesAreLoadedByName) {
 
     // Windows 9x needs its own filter library and a plug-in; here stand-ins are copies
     // of a real library, found in the current directory.
-    s.OsKind = 1;
+    s.OsKind = mov::kOs9x;
     mov::ProbeJpegReader(s);
     EXPECT_EQ(s.JpegAvailable, 0);
     ASSERT_TRUE(CopyFileA(filter.c_str(), dir.file("jpegfilt95.dll").c_str(), FALSE));

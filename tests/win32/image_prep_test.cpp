@@ -5,6 +5,7 @@
 #include "engine/work_files.h"
 #include "settings/busy_handshake.h"
 #include "test_support.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ protected:
     ImagePrepTest() : dir("movprep") {
         s.TempFolder = dir.path();
         s.UserName = "tester";
-        s.OsKind = 3;
+        s.OsKind = mov::kOs2000;
         s.ReadTimeOut = 60;
         // A folder name with blanks and Japanese characters, as users have them.
         pictures = dir.file("my 写真");

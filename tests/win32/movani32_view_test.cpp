@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <string>
 #include "engine/desktop_writer.h"
+#include "settings/settings_codes.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"
 
@@ -32,7 +33,9 @@ TEST(ViewPaperDisplay, RemovalAndReturnShowOnTheButtonAndTheSystemMenu) {
     HWND button = CreateWindowA("BUTTON", "No Paper", WS_CHILD, 0, 0, 80, 20, view.hwnd(),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_NO_PAPER)), inst, nullptr);
 
-    mov::SettingsRecord s;  // the standard desktop only
+    mov::SettingsRecord s;
+    s.OsKind = mov::kOs2000;
+    s.ActiveDeskTopMode = mov::kDesktopStandard;
     mov::FitOverride fit;
     mov::DesktopWriter writer(s, fit, &view);
     writer.RemoveWallpaper();

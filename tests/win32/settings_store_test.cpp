@@ -5,6 +5,7 @@
 #include "settings/registry_paths.h"
 #include "settings/settings_store.h"
 #include "test_support.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ protected:
 };
 
 TEST_F(SettingsStoreTest, EmptyRegistryLoadsTheDefaultsAndMakesTheKeys) {
-    s.TileWallPaper = 0;  // whatever was in memory before
+    s.TileWallPaper = mov::kPlaceCentre;  // whatever was in memory before
     s.Interval = 99;
     mov::LoadSettings(s);
     EXPECT_EQ(s.SCenabled, 0);
@@ -128,7 +129,7 @@ TEST_F(SettingsStoreTest, AutomaticPlacementSurvivesASave) {
     mov::LoadSettings(s);
     EXPECT_EQ(s.TileWallPaper, 2);
     EXPECT_EQ(s.AutoTile, 1);
-    s.TileWallPaper = 0;  // a change decided "centred"
+    s.TileWallPaper = mov::kPlaceCentre;  // a change decided "centred"
     mov::SaveSettings(s);
     EXPECT_EQ(s.TileWallPaper, 2);
     DWORD type = 0;
@@ -140,12 +141,12 @@ TEST_F(SettingsStoreTest, AutomaticPlacementSurvivesASave) {
 TEST_F(SettingsStoreTest, SaveWritesExactWordsAndTypesButNeverReadTimeOut) {
     DWORD five = 5;
     PutRaw(mov::kModeKey, "ReadTimeOut", REG_DWORD, &five, 4);
-    s.Change = 2;
-    s.Adjust = 3;
-    s.SCenabled = 2;
+    s.Change = mov::kChangeRand2;
+    s.Adjust = mov::kAdjustSmart;
+    s.SCenabled = mov::kScNo;
     s.Interval = 15;
     s.ReadTimeOut = 77;
-    s.WrightButton = 4;
+    s.WrightButton = mov::kButtonTile;
     mov::SaveSettings(s);
 
     struct Word { const char* key; const char* name; const char* text; } words[] = {
