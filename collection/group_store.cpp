@@ -72,7 +72,7 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
     fw::RegKey key;
     if (key.Create(HKEY_CURRENT_USER, kGroupKey) != ERROR_SUCCESS) return 0;
     int32_t count = 0;
-    if (key.QueryDword("Count", count) != ERROR_SUCCESS) return 0;
+    if (key.QueryNumber("Count", count) != ERROR_SUCCESS) return 0;
 
     for (int32_t i : StoredGroupIndices(key.get(), count)) {
         std::string path;  // a value too long for the 255-byte buffer stays empty
@@ -87,8 +87,8 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
     }
 
     pos.DirPos = 0;
-    key.QueryDword("DirPos", pos.DirPos);
-    if (key.QueryDword("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
+    key.QueryNumber("DirPos", pos.DirPos);
+    if (key.QueryNumber("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
         pos.RandSeed = static_cast<int32_t>(TheClock().Seconds());
     LbSelect(parent, IDC_GROUP_LIST, pos.DirPos);
 
@@ -99,7 +99,7 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
     }
 
     pos.BmpPos = 0;
-    key.QueryDword("BmpPos", pos.BmpPos);
+    key.QueryNumber("BmpPos", pos.BmpPos);
     LbSelect(parent, IDC_FILE_LIST, pos.BmpPos);
     return 1;
 }

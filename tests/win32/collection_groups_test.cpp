@@ -151,6 +151,32 @@ TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {
     EXPECT_EQ(reports.size(), 1u);  // the archive named "fits" does not exist: no listing
 }
 
+TEST_F(GroupsTest, NumbersStoredAsTextCountAsAbsent) {
+    WriteBmp(folder.file("a.bmp"), 2, 2);
+    WriteBmp(folder.file("b.bmp"), 2, 2);
+    SetGroupString("00", folder.path());
+    SetGroupString("01", other.path());
+    SetGroupDword("Count", 1);
+    SetGroupString("DirPos", "1");  // "1" would read as 49 taken byte for byte
+    SetGroupString("BmpPos", "1");
+    SetGroupString("RandSeed", "7");
+    clock.Sleep(5000);
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    EXPECT_EQ(positions.DirPos, 0);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
+    EXPECT_EQ(positions.BmpPos, 0);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), 0);
+    EXPECT_EQ(positions.RandSeed, 5);  // from the clock, as when absent
+
+    collectiontest::ClearGroupKey();
+    groups.Remove(1);
+    groups.Remove(0);
+    SetGroupString("00", folder.path());
+    SetGroupString("Count", "0");
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 0);
+    EXPECT_TRUE(groups.empty());
+}
+
 TEST_F(GroupsTest, NoCountMeansNoGroupsNoScanNoWait) {
     SetGroupString("00", folder.path());
     mov::LbAdd(parent, IDC_FILE_LIST, "untouched.bmp");
