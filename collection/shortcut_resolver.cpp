@@ -18,6 +18,22 @@ private:
     long long n_;
 };
 
+// Code page 932: bytes that open a two-byte character. Its second byte may be 0x5C, the
+// backslash (表, ソ, 能, 予, 十 ...).
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Whether byte `i` is the second byte of a two-byte character. A byte that cannot open a
+// character always ends one, and from there characters go forward in whole pairs; so an odd
+// run of possible lead bytes right before `i` makes it a second byte.
+bool IsSecondByte(const Bytes& b, long long i) {
+    long long run = 0;
+    for (long long j = i - 1; j >= 0 && IsLeadByte(b.at(j)); --j) ++run;
+    return run % 2 == 1;
+}
+
+// A backslash that is a character of its own, not the end of a double-byte one.
+bool IsBackslash(const Bytes& b, long long i) { return b.at(i) == '\\' && !IsSecondByte(b, i); }
+
 // Where the path starts and how many zero bytes it still has to cross: 0 for a share
 // name ("\\srv\share", zero, rest of the path), 1 for a drive path.
 struct Start {
@@ -39,7 +55,7 @@ Start FindStartWin2000(const Bytes& b) {
     for (long long i = b.size() - 1; i >= 0; --i) {
         unsigned char c = b.at(i);
         if (c == ':' && b.at(i - 1) != 0 && b.at(i + 1) == '\\') return {i - 1, 1, true};
-        if (c == '\\' && b.at(i + 1) == '\\' && b.at(i + 2) != 0) return {i, 0, true};
+        if (b.at(i + 1) == '\\' && b.at(i + 2) != 0 && IsBackslash(b, i)) return {i, 0, true};
     }
     return {};
 }
@@ -49,7 +65,7 @@ Start FindStartNt4(const Bytes& b) {
     for (long long i = b.size() - 1; i >= 0; --i) {
         unsigned char c = b.at(i);
         if (c == ':' && b.at(i - 1) != 0) return {i - 1, 1, true};
-        if (c == '\\') {
+        if (IsBackslash(b, i)) {
             if (pendingBackslash) return {i, 0, true};
             pendingBackslash = true;
         } else {

@@ -83,6 +83,19 @@ TEST_F(ScanTest, ShortcutSettingsAndJpegSwitches) {
     EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "b.lnk"}));
 }
 
+TEST_F(ScanTest, ShortcutIntoAShiftJisFolderIsListed) {
+    const std::string sub = targets.file("\x95\x5C");  // 表: its second byte is a backslash
+    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+    WriteBmp(sub + "\\a.bmp", 2, 2);
+    ASSERT_TRUE(MakeShortcut(folder.file("s.lnk"), sub + "\\a.bmp"));
+    EXPECT_EQ(mov::ResolveShortcut(folder.file("s.lnk"), settings.OsKind).path, sub + "\\a.bmp");
+    groups.Append(folder.path(), false);
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"s.lnk"}));
+    DeleteFileA((sub + "\\a.bmp").c_str());
+    RemoveDirectoryA(sub.c_str());
+}
+
 TEST_F(ScanTest, HiddenAndReadOnlyBitmapsAreListedInASortedBox) {
     settings.BMPSort = 1;
     MakeWindows();
