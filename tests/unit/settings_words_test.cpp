@@ -37,9 +37,10 @@ TEST(SettingsWords, SavedWordsForEveryCode) {
     };
     for (const auto& row : table) EXPECT_STREQ(WordOfCode(row.words, row.code), row.word) << row.code;
     // Every word reads back as the code it was saved for.
-    for (const StoredSetting& f : kStoredSettings)
-        if (f.word)
-            for (int c = 0; c < f.word->count; ++c) EXPECT_EQ(CodeOfWord(*f.word, WordOfCode(*f.word, c)), c) << f.name;
+    for (const StoredSetting& f : kStoredSettings) {
+        for (int c = 0; f.word && c < f.word->count; ++c)
+            EXPECT_EQ(CodeOfWord(*f.word, WordOfCode(*f.word, c)), c) << f.name;
+    }
 }
 
 TEST(StoredSettings, AbsentWordsLoadAsTheRecordsDefaults) {

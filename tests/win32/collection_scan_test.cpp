@@ -8,7 +8,7 @@
 #include "collection/runtime_rand.h"
 #include "collection/shortcut_file.h"
 #include "collection_fixture.h"
-#include "settings/busy_handshake.h"
+#include "settings/busy_flag.h"
 #include "settings/settings_codes.h"
 
 namespace {

@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "engine/desktop_writer.h"
+#include "framework/reg_key.h"
 #include "settings/registry_paths.h"
-#include "test_support.h"
 #include "settings/settings_codes.h"
+#include "test_support.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ class DesktopWriterTest : public ::testing::Test {
 protected:
     DesktopWriterTest() : dir("movdesk"), writer(s, fit) {}
     void SetUp() override {
-        HKEY k;
-        RegCreateKeyA(HKEY_CURRENT_USER, mov::kDesktopKey, &k);
-        RegCloseKey(k);
+        fw::RegKey().Create(HKEY_CURRENT_USER, mov::kDesktopKey);
         Clear();
         s.OsKind = mov::kOs2000;
         s.ActiveDeskTopMode = mov::kDesktopStandard;

@@ -6,8 +6,8 @@
 #include "settings/environment_probe.h"
 #include "settings/environment_rules.h"
 #include "settings/registry_paths.h"
-#include "test_support.h"
 #include "settings/settings_codes.h"
+#include "test_support.h"
 
 namespace {
 
@@ -28,10 +28,7 @@ public:
             testsupport::RegDeleteValueIn(root_, key_, name_);
             return;
         }
-        HKEY k;
-        if (RegCreateKeyExA(root_, key_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != ERROR_SUCCESS) return;
-        RegSetValueExA(k, name_, 0, type_, reinterpret_cast<const BYTE*>(bytes_.data()), static_cast<DWORD>(bytes_.size()));
-        RegCloseKey(k);
+        testsupport::RegPut(root_, key_, name_, type_, bytes_.data(), static_cast<DWORD>(bytes_.size()));
     }
 
 private:
@@ -44,16 +41,10 @@ private:
 };
 
 void Put(HKEY root, const char* key, const char* name, const char* text) {
-    HKEY k;
-    ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(std::strlen(text) + 1));
-    RegCloseKey(k);
+    ASSERT_TRUE(testsupport::RegPutText(root, key, name, text));
 }
 void PutDword(HKEY root, const char* key, const char* name, DWORD v) {
-    HKEY k;
-    ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
-    RegCloseKey(k);
+    ASSERT_TRUE(testsupport::RegPutDword(root, key, name, v));
 }
 std::string Desk(const char* name) { return RegText(HKEY_CURRENT_USER, mov::kDesktopKey, name); }
 std::string Copy(const char* name) { return RegText(HKEY_CURRENT_USER, mov::kDesktopCopyKey, name); }

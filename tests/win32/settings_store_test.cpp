@@ -21,14 +21,10 @@ protected:
         s.JpegAvailable = 1;
     }
     void Put(const char* key, const char* name, const char* text) {
-        fw::RegKey k;
-        ASSERT_EQ(k.Create(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
-        k.SetString(name, text);
+        ASSERT_TRUE(testsupport::RegPutText(HKEY_CURRENT_USER, key, name, text));
     }
     void PutRaw(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
-        fw::RegKey k;
-        ASSERT_EQ(k.Create(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
-        RegSetValueExA(k.get(), name, 0, type, static_cast<const BYTE*>(data), size);
+        ASSERT_TRUE(testsupport::RegPut(HKEY_CURRENT_USER, key, name, type, data, size));
     }
     SettingsRecord s;
 };
