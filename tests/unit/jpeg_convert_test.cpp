@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "components/jpeg/bmp_layout.h"
 #include "components/jpeg/convert_file.h"
 #include "components/jpeg/exif_orientation.h"
 #include "image/bmp.h"
@@ -258,15 +257,14 @@ TEST(JpegDamage, BrokenFilesFailCleanlyOrDecodeWithoutHarm) {
     EXPECT_EQ(jpeg::ConvertJpegFile(jpeg::HostFileSystem(), dir / "missing.jpg", out), jpeg::FileStatus::kNoSource);
 }
 
-// A picture whose BMP would pass 4 GiB is refused before anything is decoded.
+// A picture whose BMP would pass 4 GiB (or the pixel cap, or the caller's limit) is refused
+// before anything is decoded.
 TEST(JpegLimits, TooLargeForTheBmpSizeFields) {
-    jpeg::BmpLayout l;
-    const uint32_t rowsFit = (UINT32_MAX - jpeg::kBmpHeaderSize) / 4;  // width 1: 4-byte rows
-    EXPECT_TRUE(jpeg::MakeBmpLayout(1, rowsFit, UINT32_MAX, l));
-    EXPECT_EQ(l.fileSize, jpeg::kBmpHeaderSize + uint64_t{4} * rowsFit);
-    EXPECT_FALSE(jpeg::MakeBmpLayout(1, rowsFit + 1, UINT32_MAX, l));
-    EXPECT_FALSE(jpeg::MakeBmpLayout(65535, 65535, UINT32_MAX, l));
-    EXPECT_FALSE(jpeg::MakeBmpLayout(0, 5, UINT32_MAX, l));
+    const int rowsFit = static_cast<int>((UINT32_MAX - mov::kBmpHeadersSize) / 4);  // width 1: 4-byte rows
+    EXPECT_EQ(mov::BmpFileSize(1, rowsFit, 24), mov::kBmpHeadersSize + uint64_t{4} * rowsFit);
+    EXPECT_EQ(mov::BmpFileSize(1, rowsFit + 1, 24), 0u);
+    EXPECT_EQ(mov::BmpFileSize(65535, 65535, 24), 0u);
+    EXPECT_EQ(mov::BmpFileSize(0, 5, 24), 0u);
 
     ScratchDir dir("jpeg_huge");
     std::string jpg = dir / "small.jpg";
@@ -274,13 +272,19 @@ TEST(JpegLimits, TooLargeForTheBmpSizeFields) {
     std::vector<uint8_t> b = ReadFile(jpg);
     for (size_t i = 2; i + 8 < b.size(); ++i)
         if (b[i] == 0xFF && b[i + 1] == 0xC0) { b[i + 5] = b[i + 7] = 0xFD; b[i + 6] = b[i + 8] = 0xE8; break; }
-    std::vector<uint8_t> in = b;
-    jpeg::MemoryReader reader(in.data(), in.size());
-    struct Sink : jpeg::ByteWriter {
+    struct Sink : mov::ByteSink {
         uint64_t bytes = 0;
         bool WriteAt(uint64_t, const void*, size_t n) override { bytes += n; return true; }
     } sink;
+    jpeg::MemoryReader reader(b.data(), b.size());
     EXPECT_EQ(jpeg::ConvertJpegToBmp(reader, sink), jpeg::ConvertStatus::kTooLarge);  // 65000 x 65000
+    EXPECT_EQ(sink.bytes, 0u);
+
+    const std::vector<uint8_t> small = ReadFile(jpg);  // 16 x 16: 822 bytes as a BMP
+    jpeg::ConvertOptions tight;
+    tight.maxFileSize = 821;
+    jpeg::MemoryReader again(small.data(), small.size());
+    EXPECT_EQ(jpeg::ConvertJpegToBmp(again, sink, tight), jpeg::ConvertStatus::kTooLarge);
     EXPECT_EQ(sink.bytes, 0u);
 }
 

@@ -32,7 +32,7 @@ std::vector<uint8_t> MakeJpeg(uint32_t w, uint32_t h) {
 
 // What the portable converter makes of `jpeg`, in memory.
 std::vector<uint8_t> ExpectedBmp(const std::vector<uint8_t>& jpeg) {
-    struct Sink : jpeg::ByteWriter {
+    struct Sink : mov::ByteSink {
         std::vector<uint8_t> bytes;
         bool WriteAt(uint64_t off, const void* d, size_t n) override {
             if (bytes.size() < off + n) bytes.resize(off + n);
