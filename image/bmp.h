@@ -101,7 +101,8 @@ public:
 
 private:
     class FileSink;
-    BmpStatus Start(int width, int height, int bitsPerPixel);
+    BmpStatus Start(ByteSink& sink, int width, int height, int bitsPerPixel);
+    void MarkDone(int top, int count);
     void Abandon();
 
     ByteSink* sink_ = nullptr;

@@ -68,16 +68,14 @@ void EncodeRow(const std::uint8_t* bgr, int width, int bits, std::uint8_t* out) 
 // not where the last one ended.
 class BmpWriter::FileSink : public ByteSink {
 public:
-    explicit FileSink(const char* path) : path_(path, path + std::strlen(path) + 1) {}
+    explicit FileSink(const char* path) : path_(path, path + std::strlen(path) + 1), file_(std::fopen(path, "wb")) {
+        if (file_) std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
+    }
     ~FileSink() override {
         if (file_) Discard();  // never finished
     }
 
-    bool Open() {
-        file_ = std::fopen(path_.data(), "wb");
-        if (file_) std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
-        return file_ != nullptr;
-    }
+    bool ok() const { return file_ != nullptr; }
     bool WriteAt(std::uint64_t offset, const void* data, std::size_t size) override {
         if (offset != position_ && !SeekFile(file_, offset)) return false;
         position_ = offset;
@@ -125,36 +123,27 @@ void BmpWriter::Abandon() {
 BmpStatus BmpWriter::Open(const char* path, int width, int height, int bitsPerPixel) {
     Abandon();
     if (!path || !ValidShape(width, height, bitsPerPixel)) return BmpStatus::BadArgument;
-    try {
-        file_ = std::make_unique<FileSink>(path);
-    } catch (const std::bad_alloc&) {
-        return BmpStatus::NoMemory;
-    }
-    if (!file_->Open()) {
+    file_ = std::make_unique<FileSink>(path);
+    if (!file_->ok()) {
         file_.reset();
         return BmpStatus::OpenFailed;
     }
-    sink_ = file_.get();
-    const BmpStatus s = Start(width, height, bitsPerPixel);
-    if (s != BmpStatus::Ok) Abandon();
-    return s;
+    return Start(*file_, width, height, bitsPerPixel);
 }
 
 BmpStatus BmpWriter::Open(ByteSink& sink, int width, int height, int bitsPerPixel) {
     Abandon();
-    if (!ValidShape(width, height, bitsPerPixel)) return BmpStatus::BadArgument;
-    sink_ = &sink;
-    const BmpStatus s = Start(width, height, bitsPerPixel);
-    if (s != BmpStatus::Ok) sink_ = nullptr;
-    return s;
+    return ValidShape(width, height, bitsPerPixel) ? Start(sink, width, height, bitsPerPixel) : BmpStatus::BadArgument;
 }
 
-BmpStatus BmpWriter::Start(int width, int height, int bitsPerPixel) {
+// The headers go out at once; on any failure the writer is closed again.
+BmpStatus BmpWriter::Start(ByteSink& sink, int width, int height, int bitsPerPixel) {
     try {
         stride_ = StrideOf(width, bitsPerPixel);
         row_.assign(stride_, 0);
         done_.assign(static_cast<std::size_t>(height), false);
     } catch (const std::bad_alloc&) {
+        Abandon();
         return BmpStatus::NoMemory;
     }
     width_ = width;
@@ -164,7 +153,12 @@ BmpStatus BmpWriter::Start(int width, int height, int bitsPerPixel) {
     failed_ = false;
     std::uint8_t h[kBmpHeadersSize];
     MakeHeaders(h, width, height, bitsPerPixel);
-    return sink_->WriteAt(0, h, sizeof h) ? BmpStatus::Ok : BmpStatus::WriteFailed;
+    if (!sink.WriteAt(0, h, sizeof h)) {
+        Abandon();
+        return BmpStatus::WriteFailed;
+    }
+    sink_ = &sink;
+    return BmpStatus::Ok;
 }
 
 BmpStatus BmpWriter::WriteRow(int y, const std::uint8_t* bgr) {
@@ -176,11 +170,17 @@ BmpStatus BmpWriter::WriteRow(int y, const std::uint8_t* bgr) {
         failed_ = true;
         return BmpStatus::WriteFailed;
     }
-    if (!done_[static_cast<std::size_t>(y)]) {
-        done_[static_cast<std::size_t>(y)] = true;
-        ++rowsDone_;
-    }
+    MarkDone(y, 1);
     return BmpStatus::Ok;
+}
+
+void BmpWriter::MarkDone(int top, int count) {
+    for (int y = top; y < top + count; ++y) {
+        if (!done_[static_cast<std::size_t>(y)]) {
+            done_[static_cast<std::size_t>(y)] = true;
+            ++rowsDone_;
+        }
+    }
 }
 
 BmpStatus BmpWriter::WriteFileRows(int top, int count, const std::uint8_t* rows) {
@@ -191,12 +191,7 @@ BmpStatus BmpWriter::WriteFileRows(int top, int count, const std::uint8_t* rows)
         failed_ = true;
         return BmpStatus::WriteFailed;
     }
-    for (int y = top; y < top + count; ++y) {
-        if (!done_[static_cast<std::size_t>(y)]) {
-            done_[static_cast<std::size_t>(y)] = true;
-            ++rowsDone_;
-        }
-    }
+    MarkDone(top, count);
     return BmpStatus::Ok;
 }
 

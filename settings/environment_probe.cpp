@@ -21,13 +21,11 @@ std::string ReadText(const fw::RegKey& key, const char* name) {
     return text;
 }
 
+// The record's start-up copy of each checked value, in the order of DesktopValue.
 std::string& Field(SettingsRecord& s, DesktopValue v) {
-    switch (v) {
-    case DesktopValue::TileWallpaper: return s.SysTileWallpaper;
-    case DesktopValue::WallpaperStyle: return s.SysWallpaperStyle;
-    case DesktopValue::WallpaperOriginX: break;
-    }
-    return s.SysWallpaperOriginX;
+    static std::string SettingsRecord::* const kFields[] = {
+        &SettingsRecord::SysTileWallpaper, &SettingsRecord::SysWallpaperStyle, &SettingsRecord::SysWallpaperOriginX};
+    return s.*kFields[static_cast<int>(v)];
 }
 
 bool LibraryLoads(const char* name) { return static_cast<bool>(fw::Module(LoadLibraryA(name))); }

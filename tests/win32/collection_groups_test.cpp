@@ -45,14 +45,12 @@ TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(bytes.size(), folder.path().size() + 1);  // the zero is counted
     uint32_t v = 0;
-    ASSERT_TRUE(GroupDword("Count", v));
-    EXPECT_EQ(v, 2u);
-    ASSERT_TRUE(GroupDword("DirPos", v));
-    EXPECT_EQ(v, 2u);
-    ASSERT_TRUE(GroupDword("BmpPos", v));
-    EXPECT_EQ(v, 5u);
-    ASSERT_TRUE(GroupDword("RandSeed", v));
-    EXPECT_EQ(static_cast<int32_t>(v), -3);
+    struct { const char* name; uint32_t value; } numbers[] = {
+        {"Count", 2}, {"DirPos", 2}, {"BmpPos", 5}, {"RandSeed", static_cast<uint32_t>(-3)}};
+    for (const auto& n : numbers) {
+        ASSERT_TRUE(GroupDword(n.name, v)) << n.name;
+        EXPECT_EQ(v, n.value) << n.name;
+    }
     EXPECT_EQ(groups.size(), 3);
 
     mov::SaveGroupList(groups, true);

@@ -236,31 +236,11 @@ TEST_F(ArchiveScanTest, RealLhaProgramListsARealArchive) {
 }
 
 // The real report: a modal box, closed by a timer that runs inside its message loop.
-std::string gBoxText;
-BOOL CALLBACK CollectText(HWND w, LPARAM) {
-    char text[1024] = {};
-    GetWindowTextA(w, text, sizeof text);
-    gBoxText += text;
-    gBoxText += '|';
-    return TRUE;
-}
-void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND box = testsupport::OwnMessageBox();
-    if (!box) return;
-    KillTimer(nullptr, id);
-    EnumChildWindows(box, CollectText, 0);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 TEST_F(ArchiveScanTest, MissingListFileIsReportedInAMessageBoxNamingIt) {
     scan.SetFileErrorReport(nullptr);
     groups.Append(other.file("missing.lzh"), true);
-    gBoxText.clear();
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseBox);
-    ASSERT_NE(timer, 0u);
-    scan.Scan(false);
-    KillTimer(nullptr, timer);
-    EXPECT_NE(gBoxText.find(listFile), std::string::npos) << gBoxText;
+    testsupport::SeenBox seen = testsupport::AnswerMessageBox(IDOK, [&] { scan.Scan(false); });
+    EXPECT_NE(seen.text.find(listFile), std::string::npos) << seen.text;
     EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
 }
 

@@ -78,6 +78,13 @@ protected:
             if (texts[i]) Put(HKEY_CURRENT_USER, mov::kDesktopCopyKey, names[i], texts[i]);
     }
 
+    // One value as the record, the desktop and the program's copy hold it: "record|desk|copy".
+    std::string Held(DesktopValue v) {
+        const std::string* field[] = {&s.SysTileWallpaper, &s.SysWallpaperStyle, &s.SysWallpaperOriginX};
+        const char* name = mov::DesktopValueName(v);
+        return *field[static_cast<int>(v)] + "|" + Desk(name) + "|" + Copy(name);
+    }
+
     SavedValue tile{HKEY_CURRENT_USER, mov::kDesktopKey, "TileWallpaper"};
     SavedValue style{HKEY_CURRENT_USER, mov::kDesktopKey, "WallpaperStyle"};
     SavedValue origin{HKEY_CURRENT_USER, mov::kDesktopKey, "WallpaperOriginX"};
@@ -93,19 +100,15 @@ TEST_F(ProbeTest, FirstRunAsksNothingAndTakesACopy) {
     s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(s.SysTileWallpaper, "0");
-    EXPECT_EQ(s.SysWallpaperStyle, "2");
-    EXPECT_EQ(s.SysWallpaperOriginX, "17");
-    EXPECT_EQ(Copy("TileWallpaper"), "0");
-    EXPECT_EQ(Copy("WallpaperStyle"), "2");
-    EXPECT_EQ(Copy("WallpaperOriginX"), "17");
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "0|0|0");
+    EXPECT_EQ(Held(DesktopValue::WallpaperStyle), "2|2|2");
+    EXPECT_EQ(Held(DesktopValue::WallpaperOriginX), "17|17|17");
 
     // Absent desktop values read as empty and are copied as empty texts.
     RegDeleteKeyA(HKEY_CURRENT_USER, mov::kDesktopCopyKey);
     testsupport::RegDeleteValueIn(HKEY_CURRENT_USER, mov::kDesktopKey, "WallpaperOriginX");
     mov::CheckDesktop(s, ui);
-    EXPECT_EQ(s.SysWallpaperOriginX, "");
-    EXPECT_EQ(Copy("WallpaperOriginX"), "");
+    EXPECT_EQ(Held(DesktopValue::WallpaperOriginX), "|<absent>|");
     EXPECT_TRUE(asked.empty());
 }
 
@@ -119,9 +122,7 @@ TEST_F(ProbeTest, YesPutsThePreviousValueBack) {
     EXPECT_NE(asked[0].text.find("並べて表示\n\t現在の値：中央に表示"), std::string::npos);
     EXPECT_EQ(asked[0].caption, "Movani32");
     EXPECT_EQ(asked[0].type, 36u);
-    EXPECT_EQ(s.SysTileWallpaper, "1");
-    EXPECT_EQ(Desk("TileWallpaper"), "1");
-    EXPECT_EQ(Copy("TileWallpaper"), "1");
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "1|1|1");
 }
 
 TEST_F(ProbeTest, NoKeepsTheDesktopAndTheCopyFollowsIt) {
@@ -133,11 +134,8 @@ TEST_F(ProbeTest, NoKeepsTheDesktopAndTheCopyFollowsIt) {
     ASSERT_EQ(asked.size(), 2u);  // in the order tile, style; the origin is the same
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
     EXPECT_EQ(asked[1].text, DesktopQuestion(DesktopValue::WallpaperStyle, "0", "2"));
-    EXPECT_EQ(s.SysTileWallpaper, "0");
-    EXPECT_EQ(s.SysWallpaperStyle, "2");
-    EXPECT_EQ(Desk("TileWallpaper"), "0");
-    EXPECT_EQ(Copy("TileWallpaper"), "0");
-    EXPECT_EQ(Copy("WallpaperStyle"), "2");
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "0|0|0");
+    EXPECT_EQ(Held(DesktopValue::WallpaperStyle), "2|2|2");
 
     // Next start: the copy now matches, nothing is asked.
     asked.clear();
@@ -154,9 +152,7 @@ TEST_F(ProbeTest, AbsentCopiedOriginIsAskedWithAnEmptyPreviousValue) {
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::WallpaperOriginX, "", "0"));
     EXPECT_NE(asked[0].text.find("以前の値：\n\t現在の値：0"), std::string::npos);
     // Yes restores the empty text, as it was.
-    EXPECT_EQ(s.SysWallpaperOriginX, "");
-    EXPECT_EQ(Desk("WallpaperOriginX"), "");
-    EXPECT_EQ(Copy("WallpaperOriginX"), "");
+    EXPECT_EQ(Held(DesktopValue::WallpaperOriginX), "||");
 }
 
 TEST_F(ProbeTest, ZeroPatternOnlyOnNt4) {
@@ -179,48 +175,17 @@ TEST_F(ProbeTest, ZeroPatternOnlyOnNt4) {
     EXPECT_TRUE(asked.empty());
 }
 
-// The real message box: a timer running inside its modal loop reads it and clicks Yes.
-struct SeenBox {
-    std::string caption, text;
-    bool yesNo = false;
-};
-SeenBox gSeen;
-BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
-    char cls[32] = {}, text[2048] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    GetWindowTextA(w, text, sizeof text);
-    if (_stricmp(cls, "Static") == 0 && std::strlen(text) > gSeen.text.size()) gSeen.text = text;
-    return TRUE;
-}
-void CALLBACK AnswerYes(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND box = testsupport::OwnMessageBox();
-    if (!box) return;
-    KillTimer(nullptr, id);
-    char caption[256] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    gSeen.caption = caption;
-    gSeen.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
-    EnumChildWindows(box, LongestStatic, 0);
-    PostMessageA(box, WM_COMMAND, IDYES, 0);
-}
-
 TEST_F(ProbeTest, RealQuestionBoxAnsweredYes) {
     Desktop("0", "0", "0");
     CopyOf("1", "0", "0");
     s.OsKind = mov::kOs2000;
     mov::ProbeUi real;  // MessageBoxA
     real.caption = "Movani32";
-    gSeen = {};
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerYes);
-    ASSERT_NE(timer, 0u);
-    mov::CheckDesktop(s, real);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(gSeen.caption, "Movani32");
-    EXPECT_TRUE(gSeen.yesNo);
-    EXPECT_EQ(gSeen.text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
-    EXPECT_EQ(s.SysTileWallpaper, "1");
-    EXPECT_EQ(Desk("TileWallpaper"), "1");
-    EXPECT_EQ(Copy("TileWallpaper"), "1");
+    testsupport::SeenBox seen = testsupport::AnswerMessageBox(IDYES, [&] { mov::CheckDesktop(s, real); });
+    EXPECT_EQ(seen.caption, "Movani32");
+    EXPECT_TRUE(seen.yesNo);
+    EXPECT_EQ(seen.text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "1|1|1");
 }
 
 // The work folder and user name as this process sees them.

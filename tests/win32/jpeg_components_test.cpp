@@ -129,29 +129,30 @@ TEST_F(JpegComponents, ConverterProgramConvertsThenClearsTheBusyFlag) {
 }
 
 TEST_F(JpegComponents, ConverterClearsTheFlagAlsoWhenItFails) {
-    // Wrong arguments: its own exit code, flag cleared.
-    mov::SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe"), 2u);
-    EXPECT_TRUE(mov::BusyFlagCleared());
-    mov::SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe \"" + src_ + "\""), 2u);
-    EXPECT_TRUE(mov::BusyFlagCleared());
-
-    // A picture that cannot be read: exit code 1, flag cleared, old bitmap untouched.
     const std::vector<uint8_t> previous = {'B', 'M', 'o', 'l', 'd'};
+    const std::vector<uint8_t> cut(jpeg_.begin(), jpeg_.begin() + 90);
+    const std::string both = "Jpeg2bmp.exe \"" + src_ + "\" \"" + bmp_ + "\"";
+    struct {
+        std::string line;
+        const std::vector<uint8_t>* source;  // written first, unless null
+        DWORD exitCode;                      // 2 wrong arguments, 1 unreadable picture, 0 done
+    } table[] = {
+        {"Jpeg2bmp.exe", nullptr, 2},
+        {"Jpeg2bmp.exe \"" + src_ + "\"", nullptr, 2},
+        {both, &cut, 1},
+        {both, &jpeg_, 0},
+    };
     ASSERT_TRUE(WriteBytes(bmp_, previous));
-    ASSERT_TRUE(WriteBytes(src_, std::vector<uint8_t>(jpeg_.begin(), jpeg_.begin() + 90)));
-    mov::SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe \"" + src_ + "\" \"" + bmp_ + "\""), 1u);
-    EXPECT_TRUE(mov::BusyFlagCleared());
-    EXPECT_EQ(ReadBytes(bmp_), previous);
-
-    // Success through the same route gives exit code 0.
-    ASSERT_TRUE(WriteBytes(src_, jpeg_));
-    mov::SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe \"" + src_ + "\" \"" + bmp_ + "\""), 0u);
-    EXPECT_TRUE(mov::BusyFlagCleared());
-    EXPECT_EQ(ReadBytes(bmp_), ExpectedBmp(jpeg_));
+    for (const auto& row : table) {
+        if (row.source) {
+            ASSERT_TRUE(WriteBytes(src_, *row.source));
+        }
+        mov::SetBusyFlag(1);
+        EXPECT_EQ(RunAndWait(row.line), row.exitCode) << row.line;
+        EXPECT_TRUE(mov::BusyFlagCleared()) << row.line;
+        // The old bitmap stays untouched until a conversion succeeds.
+        EXPECT_EQ(ReadBytes(bmp_), row.exitCode == 0 ? ExpectedBmp(jpeg_) : previous) << row.line;
+    }
 }
 
 }  // namespace

@@ -10,16 +10,13 @@
 
 namespace {
 
-std::string Caption(HWND w) {
-    char b[64] = {};
-    GetWindowTextA(w, b, sizeof b);
-    return b;
-}
-
-std::string MenuText(HMENU menu) {
-    char b[64] = {};
-    GetMenuStringA(menu, ID_NO_PAPER, b, sizeof b, MF_BYCOMMAND);
-    return b;
+// "button caption|menu text|checked" as the view shows them.
+std::string Shown(HWND button, HMENU menu) {
+    char caption[64] = {}, text[64] = {};
+    GetWindowTextA(button, caption, sizeof caption);
+    GetMenuStringA(menu, ID_NO_PAPER, text, sizeof text, MF_BYCOMMAND);
+    const bool checked = GetMenuState(menu, ID_NO_PAPER, MF_BYCOMMAND) & MF_CHECKED;
+    return std::string(caption) + "|" + text + "|" + (checked ? "checked" : "unchecked");
 }
 
 TEST(ViewPaperDisplay, RemovalAndReturnShowOnTheButtonAndTheSystemMenu) {
@@ -39,14 +36,9 @@ TEST(ViewPaperDisplay, RemovalAndReturnShowOnTheButtonAndTheSystemMenu) {
     mov::FitOverride fit;
     mov::DesktopWriter writer(s, fit, &view);
     writer.RemoveWallpaper();
-    EXPECT_EQ(Caption(button), "Retern Paper");
-    EXPECT_TRUE(GetMenuState(menu, ID_NO_PAPER, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_EQ(MenuText(menu), "壁紙なし");
-
+    EXPECT_EQ(Shown(button, menu), "Retern Paper|壁紙なし|checked");
     writer.CompleteChange(false);
-    EXPECT_EQ(Caption(button), "No Paper");
-    EXPECT_FALSE(GetMenuState(menu, ID_NO_PAPER, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_EQ(MenuText(menu), "壁紙なし");
+    EXPECT_EQ(Shown(button, menu), "No Paper|壁紙なし|unchecked");
     DestroyWindow(frame);  // the view's window goes with it, before the view object
 }
 

@@ -128,7 +128,15 @@ bool WaitUntilBusyFlagCleared(DWORD timeoutMs) {
     return false;
 }
 
-static BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
+namespace {
+
+struct PendingBox {
+    int button;
+    SeenBox seen;
+};
+PendingBox* gPending = nullptr;
+
+BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
     char cls[32] = {};
     GetClassNameA(w, cls, sizeof cls);
     if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
@@ -136,10 +144,37 @@ static BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
     return FALSE;
 }
 
-HWND OwnMessageBox() {
-    HWND box = nullptr;
+BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
+    char cls[32] = {}, text[2048] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowTextA(w, text, sizeof text);
+    if (_stricmp(cls, "Static") == 0 && std::strlen(text) > gPending->seen.text.size()) gPending->seen.text = text;
+    return TRUE;
+}
+
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = nullptr;  // the visible dialog of this thread, once it is there
     EnumThreadWindows(GetCurrentThreadId(), FirstVisibleDialog, reinterpret_cast<LPARAM>(&box));
-    return box;
+    if (!box || !gPending) return;
+    KillTimer(nullptr, id);
+    char caption[256] = {};
+    GetWindowTextA(box, caption, sizeof caption);
+    gPending->seen.caption = caption;
+    gPending->seen.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
+    EnumChildWindows(box, LongestStatic, 0);
+    PostMessageA(box, WM_COMMAND, gPending->button, 0);
+}
+
+}  // namespace
+
+SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox) {
+    PendingBox pending{button, {}};
+    gPending = &pending;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerBox);
+    showsBox();
+    KillTimer(nullptr, timer);
+    gPending = nullptr;
+    return pending.seen;
 }
 
 void CountingClock::Sleep(unsigned ms) {

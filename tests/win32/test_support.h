@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 #include "settings/clock.h"
@@ -44,8 +45,15 @@ void RegDeleteValueIn(HKEY root, const char* key, const char* name);
 // Polls the busy flag as the main program does, in short steps: true once it reads 0.
 bool WaitUntilBusyFlagCleared(DWORD timeoutMs);
 
-// The message box this thread is showing (a visible dialog of class #32770), or null.
-HWND OwnMessageBox();
+// What a message box showed: its caption, its message (the longest static text) and
+// whether it offers Yes and No only.
+struct SeenBox {
+    std::string caption, text;
+    bool yesNo = false;
+};
+// Runs `showsBox`, which opens a modal message box on this thread; a timer inside the box's
+// modal loop reads the box and presses `button`.
+SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox);
 
 // A clock that counts the sleeps asked of it and really sleeps only `realMs` for each.
 class CountingClock : public mov::Clock {
