@@ -4,8 +4,8 @@
 #include <cstdio>
 #include "engine/work_files.h"
 #include "framework/handle.h"
-#include "settings/settings_codes.h"
 #include "settings/busy_handshake.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
