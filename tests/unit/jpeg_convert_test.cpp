@@ -104,13 +104,13 @@ TEST(JpegCmyk, PlainInvertedAndYcckAllGiveTheSameColour) {
         {"plain", plainRed, false, false}, {"adobe", adobeRed, true, false}, {"ycck", adobeRed, true, true}};
     for (const Case& c : cases) {
         std::string jpg = dir / (std::string(c.name) + ".jpg");
-        JpegSpec spec;
-        spec.width = 9;
-        spec.height = 7;
-        spec.cmyk = true;
-        spec.adobeMarker = c.adobe;
-        spec.ycck = c.ycck;
-        WriteFile(jpg, EncodeJpeg(spec, [&](uint32_t, uint32_t, uint8_t* px) { std::copy(c.cmyk, c.cmyk + 4, px); }));
+        JpegShape shape;
+        shape.width = 9;
+        shape.height = 7;
+        shape.cmyk = true;
+        shape.adobeMarker = c.adobe;
+        shape.ycck = c.ycck;
+        WriteFile(jpg, EncodeJpeg(shape, [&](uint32_t, uint32_t, uint8_t* px) { std::copy(c.cmyk, c.cmyk + 4, px); }));
         Bitmap ours;
         ASSERT_TRUE(Ours(jpg, dir / "out.bmp", ours)) << c.name;
         const mov::Bgr p = ours.At(4, 3);

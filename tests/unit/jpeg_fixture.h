@@ -9,7 +9,7 @@
 
 namespace testsupport {
 
-struct JpegSpec {
+struct JpegShape {
     std::uint32_t width = 0, height = 0;
     bool cmyk = false;         // 4 bytes a pixel (C, M, Y, K as stored), else R, G, B
     bool ycck = false;         // CMYK stored as YCCK (always with the Adobe marker)
@@ -19,7 +19,7 @@ struct JpegSpec {
 
 // Encodes the picture whose pixel (x, y) `pixel(x, y, bytes)` fills in.
 template <class PixelFn>
-std::vector<std::uint8_t> EncodeJpeg(const JpegSpec& spec, PixelFn pixel) {
+std::vector<std::uint8_t> EncodeJpeg(const JpegShape& shape, PixelFn pixel) {
     jpeg_compress_struct c;
     jpeg_error_mgr err;
     c.err = jpeg_std_error(&err);
@@ -27,21 +27,21 @@ std::vector<std::uint8_t> EncodeJpeg(const JpegSpec& spec, PixelFn pixel) {
     unsigned char* mem = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&c, &mem, &size);
-    c.image_width = spec.width;
-    c.image_height = spec.height;
-    c.input_components = spec.cmyk ? 4 : 3;
-    c.in_color_space = spec.cmyk ? JCS_CMYK : JCS_RGB;
+    c.image_width = shape.width;
+    c.image_height = shape.height;
+    c.input_components = shape.cmyk ? 4 : 3;
+    c.in_color_space = shape.cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&c);
-    if (spec.cmyk) {
-        jpeg_set_colorspace(&c, spec.ycck ? JCS_YCCK : JCS_CMYK);
-        c.write_Adobe_marker = spec.adobeMarker || spec.ycck ? TRUE : FALSE;
+    if (shape.cmyk) {
+        jpeg_set_colorspace(&c, shape.ycck ? JCS_YCCK : JCS_CMYK);
+        c.write_Adobe_marker = shape.adobeMarker || shape.ycck ? TRUE : FALSE;
     }
-    jpeg_set_quality(&c, spec.quality, TRUE);
+    jpeg_set_quality(&c, shape.quality, TRUE);
     jpeg_start_compress(&c, TRUE);
     const int n = c.input_components;
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(spec.width) * n);
-    while (c.next_scanline < spec.height) {
-        for (std::uint32_t x = 0; x < spec.width; ++x) pixel(x, c.next_scanline, &row[static_cast<std::size_t>(x) * n]);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(shape.width) * n);
+    while (c.next_scanline < shape.height) {
+        for (std::uint32_t x = 0; x < shape.width; ++x) pixel(x, c.next_scanline, &row[static_cast<std::size_t>(x) * n]);
         JSAMPROW r = row.data();
         jpeg_write_scanlines(&c, &r, 1);
     }

@@ -20,10 +20,10 @@ using testsupport::WriteBytes;
 
 // Left half red, right half blue, at an odd size so rows carry padding.
 std::vector<uint8_t> MakeJpeg(uint32_t w, uint32_t h) {
-    testsupport::JpegSpec spec;
-    spec.width = w;
-    spec.height = h;
-    return testsupport::EncodeJpeg(spec, [w](uint32_t x, uint32_t, uint8_t* px) {
+    testsupport::JpegShape shape;
+    shape.width = w;
+    shape.height = h;
+    return testsupport::EncodeJpeg(shape, [w](uint32_t x, uint32_t, uint8_t* px) {
         px[0] = x < w / 2 ? 255 : 0;
         px[1] = 0;
         px[2] = x < w / 2 ? 0 : 255;
