@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "collection/movani32_doc.h"
+#include "ui/movani32_doc.h"
 #include "ui/main_frame.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"
