@@ -1,6 +1,7 @@
 // Filtering the LHA program's list file into file list entries.
 #include "collection/archive_list.h"
 #include "collection/file_kind.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 
@@ -21,7 +22,7 @@ std::vector<std::string> SplitListLines(std::string_view content) {
 
 std::vector<std::string> ArchiveListEntries(std::string_view content, int scEnabled, int jpegAvailable) {
     std::vector<std::string> out;
-    if (scEnabled == 1) return out;
+    if (scEnabled == kScOnly) return out;
     for (std::string& line : SplitListLines(content)) {
         if (IsBitmapName(line) || (jpegAvailable == 1 && IsShortJpegName(line))) out.push_back(std::move(line));
     }

@@ -4,10 +4,9 @@
 
 class CDirObj {
 public:
-    CDirObj(std::string registeredPath, int archiveFlag)
-        : path(std::move(registeredPath)), archive(archiveFlag) {}
+    CDirObj(std::string registeredPath, bool isArchive) : path(std::move(registeredPath)), archive(isArchive) {}
     virtual ~CDirObj() = default;
 
     std::string path;  // as the shell or the registry gave it: no slash added, no case folded
-    int archive = 0;   // 1: an LHA archive, 0: a folder
+    bool archive = false;  // an LHA archive, else a folder
 };

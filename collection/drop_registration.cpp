@@ -20,9 +20,9 @@ void RegisterDroppedFiles(HDROP drop, HWND frame, GroupList& groups, const Posit
         bool folder = attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
         DropVerdict verdict = ClassifyDrop(path, s.LhaAvailable == 1, folder);
         if (verdict == DropVerdict::Archive) {
-            groups.Append(path, 1);
+            groups.Append(path, true);
         } else if (verdict == DropVerdict::Folder) {
-            groups.Append(path, 0);
+            groups.Append(path, false);
         } else {
             std::string text = DropRefusalText(path, verdict);
             if (report)
@@ -32,7 +32,7 @@ void RegisterDroppedFiles(HDROP drop, HWND frame, GroupList& groups, const Posit
         }
     }
     DragFinish(drop);
-    SaveGroupList(groups, 0);
+    SaveGroupList(groups, false);
     SavePositions(groups, pos);
 }
 

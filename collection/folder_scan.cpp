@@ -8,13 +8,10 @@
 #include "collection/shortcut_file.h"
 #include "settings/busy_handshake.h"
 #include "settings/clock.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
-
-constexpr int kChangeRand2 = 2;
-constexpr int kShortcutsOnly = 1;
-constexpr int kNoShortcuts = 2;
 
 // DlgDirListA with read-only and hidden files included, no folders or drives. It makes
 // the folder the current directory. The box is emptied first ourselves as well, so a
@@ -46,34 +43,34 @@ void FolderScan::ShowFileErrorBox(HWND owner, const std::string& path) {
     MessageBoxA(owner, text.c_str(), "Movani32", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void FolderScan::Scan(int keepSeed) {
-    scanDone = 0;
-    if (LbCount(parent_, kGroupListId) == 0 || groups_.empty()) {
-        scanDone = 1;
+void FolderScan::Scan(bool keepSeed) {
+    scanDone = false;
+    if (LbCount(parent_, IDC_GROUP_LIST) == 0 || groups_.empty()) {
+        scanDone = true;
         return;
     }
-    const int target = s_.Change == kChangeRand2 ? kRandomListId : kFileListId;
-    LbClear(parent_, kFileListId);
-    LbClear(parent_, kRandomListId);
+    const int target = s_.Change == kChangeRand2 ? IDC_RANDOM_LIST : IDC_FILE_LIST;
+    LbClear(parent_, IDC_FILE_LIST);
+    LbClear(parent_, IDC_RANDOM_LIST);
 
-    int group = LbSelection(parent_, kGroupListId);
+    int group = LbSelection(parent_, IDC_GROUP_LIST);
     if (group < 0) group = 0;
     pos_.DirPos = group;
     if (group >= groups_.size()) {  // the box and the array disagree: nothing safe to list
-        scanDone = 1;
+        scanDone = true;
         return;
     }
     const CDirObj& entry = groups_.at(group);
-    if (entry.archive == 1) {
+    if (entry.archive) {
         if (!ListArchive(entry.path, target)) {
-            scanDone = 1;  // abandoned and reported; callers need not wait out their count
+            scanDone = true;  // abandoned and reported; callers need not wait out their count
             return;
         }
     } else {
         ListFolder(entry.path, target);
     }
     if (s_.Change == kChangeRand2) StageRandom(keepSeed);
-    scanDone = 1;
+    scanDone = true;
 }
 
 bool FolderScan::ListArchive(const std::string& archive, int targetId) {
@@ -95,39 +92,39 @@ bool FolderScan::ListArchive(const std::string& archive, int targetId) {
 }
 
 void FolderScan::ListFolder(const std::string& folder, int targetId) {
-    if (s_.SCenabled != kShortcutsOnly) ListPattern(parent_, folder, "*.BMP", targetId);
+    if (s_.SCenabled != kScOnly) ListPattern(parent_, folder, "*.BMP", targetId);
 
-    if (s_.SCenabled != kNoShortcuts) {
-        ListPattern(parent_, folder, "*.lnk", kScratchListId);
-        const int n = LbCount(parent_, kScratchListId);
+    if (s_.SCenabled != kScNo) {
+        ListPattern(parent_, folder, "*.lnk", IDC_SCRATCH_LIST);
+        const int n = LbCount(parent_, IDC_SCRATCH_LIST);
         for (int i = 0; i < n; ++i) {
-            LbSelect(parent_, kScratchListId, i);
-            const std::string name = LbText(parent_, kScratchListId, i);
+            LbSelect(parent_, IDC_SCRATCH_LIST, i);
+            const std::string name = LbText(parent_, IDC_SCRATCH_LIST, i);
             ShortcutTarget t = ResolveShortcut(folder + "\\" + name, s_.OsKind);
             if ((t.kind == 1 || t.kind == 2) && CanOpenForReading(t.path)) LbAdd(parent_, targetId, name);
         }
     }
 
-    if (s_.SCenabled != kShortcutsOnly && s_.JpegAvailable == 1 && s_.JPEGRead == 1) {
+    if (s_.SCenabled != kScOnly && s_.JpegAvailable == 1 && s_.JPEGRead == 1) {
         for (const char* pattern : {"*.JPG", "*.JPEG"}) {
-            ListPattern(parent_, folder, pattern, kScratchListId);
-            const int n = LbCount(parent_, kScratchListId);
-            for (int i = 0; i < n; ++i) LbAdd(parent_, targetId, LbText(parent_, kScratchListId, i));
+            ListPattern(parent_, folder, pattern, IDC_SCRATCH_LIST);
+            const int n = LbCount(parent_, IDC_SCRATCH_LIST);
+            for (int i = 0; i < n; ++i) LbAdd(parent_, targetId, LbText(parent_, IDC_SCRATCH_LIST, i));
         }
     }
 }
 
-void FolderScan::StageRandom(int keepSeed) {
-    if (keepSeed == 0) pos_.RandSeed = static_cast<int32_t>(TheClock().Seconds());
+void FolderScan::StageRandom(bool keepSeed) {
+    if (!keepSeed) pos_.RandSeed = static_cast<int32_t>(TheClock().Seconds());
     Lcg& rng = TheRand();
     rng.Seed(static_cast<uint32_t>(pos_.RandSeed));
     // Bounded by the staged count, so a list box that refuses a delete cannot hang us.
-    for (int left = LbCount(parent_, kRandomListId); left > 0; --left) {
-        const int n = LbCount(parent_, kRandomListId);
+    for (int left = LbCount(parent_, IDC_RANDOM_LIST); left > 0; --left) {
+        const int n = LbCount(parent_, IDC_RANDOM_LIST);
         if (n == 0) break;
         const int32_t i = PickIndex(n, rng.Next());
-        LbAdd(parent_, kFileListId, LbText(parent_, kRandomListId, i));
-        LbDelete(parent_, kRandomListId, i);
+        LbAdd(parent_, IDC_FILE_LIST, LbText(parent_, IDC_RANDOM_LIST, i));
+        LbDelete(parent_, IDC_RANDOM_LIST, i);
     }
 }
 

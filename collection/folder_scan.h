@@ -18,16 +18,16 @@ public:
     FolderScan(const SettingsRecord& settings, GroupList& groups, Positions& positions)
         : s_(settings), groups_(groups), pos_(positions) {}
 
-    // The window whose children are the list boxes 57346..57349.
+    // The window whose children are the list boxes IDC_GROUP_LIST .. IDC_RANDOM_LIST.
     void Attach(HWND parent) { parent_ = parent; }
 
     // Rebuilds the file list from the group selected in the group list (group 0 when none
-    // is). keepSeed 0 takes a fresh seed from the clock for "Rand2"; 1 keeps RandSeed so the
-    // stored order comes back. The current file index is left alone.
-    void Scan(int keepSeed);
+    // is). Without `keepSeed` a fresh seed comes from the clock for "Rand2"; with it RandSeed
+    // is kept so the stored order comes back. The current file index is left alone.
+    void Scan(bool keepSeed);
 
-    // 0 while a scan runs, 1 once it has ended.
-    int scanDone = 1;
+    // False while a scan runs, true once it has ended.
+    bool scanDone = true;
 
     // The LHA program started for a listing. Only tests put another program here.
     void SetListProgram(std::string program) { listProgram_ = std::move(program); }
@@ -42,7 +42,7 @@ public:
 private:
     bool ListArchive(const std::string& archive, int targetId);
     void ListFolder(const std::string& folder, int targetId);
-    void StageRandom(int keepSeed);
+    void StageRandom(bool keepSeed);
 
     const SettingsRecord& s_;
     GroupList& groups_;

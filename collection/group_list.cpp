@@ -4,15 +4,15 @@
 
 namespace mov {
 
-void GroupList::Append(const std::string& path, int archiveFlag) {
-    entries_.push_back(std::make_unique<CDirObj>(path, archiveFlag));
-    if (parent_) LbAdd(parent_, kGroupListId, path);
+void GroupList::Append(const std::string& path, bool archive) {
+    entries_.push_back(std::make_unique<CDirObj>(path, archive));
+    if (parent_) LbAdd(parent_, IDC_GROUP_LIST, path);
 }
 
 void GroupList::Remove(int index) {
     if (index < 0 || index >= size()) return;
     entries_.erase(entries_.begin() + index);
-    if (parent_) LbDelete(parent_, kGroupListId, index);
+    if (parent_) LbDelete(parent_, IDC_GROUP_LIST, index);
 }
 
 }  // namespace mov

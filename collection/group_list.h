@@ -10,12 +10,12 @@ namespace mov {
 
 class GroupList {
 public:
-    // The window whose child 57346 mirrors the list; entries added before stay unlisted.
+    // The window whose child IDC_GROUP_LIST mirrors the list; entries added before stay unlisted.
     void Attach(HWND parent) { parent_ = parent; }
     HWND parent() const { return parent_; }
 
     // No sorting and no duplicate test: the same path may be registered twice.
-    void Append(const std::string& path, int archiveFlag);
+    void Append(const std::string& path, bool archive);
     // Destroys the entry and deletes the same index from the list box; a bad index does nothing.
     void Remove(int index);
 

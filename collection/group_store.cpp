@@ -46,13 +46,13 @@ std::string GroupValueName(int index) {
     return name;
 }
 
-void SaveGroupList(GroupList& groups, int release) {
+void SaveGroupList(GroupList& groups, bool release) {
     if (groups.empty()) return;
     fw::RegKey key;
     bool open = key.Create(HKEY_CURRENT_USER, kGroupKey) == ERROR_SUCCESS;
     for (int i = groups.size() - 1; i >= 0; --i) {
         if (open) key.SetString(GroupValueName(i).c_str(), groups.at(i).path);
-        if (release == 1) groups.Remove(i);
+        if (release) groups.Remove(i);
     }
 }
 
@@ -68,39 +68,39 @@ void SavePositions(const GroupList& groups, const Positions& pos) {
 
 int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const SettingsRecord& s) {
     HWND parent = groups.parent();
-    pos.DirPos = LbSelection(parent, kGroupListId);
+    pos.DirPos = LbSelection(parent, IDC_GROUP_LIST);
     fw::RegKey key;
     if (key.Create(HKEY_CURRENT_USER, kGroupKey) != ERROR_SUCCESS) return 0;
     int32_t count = 0;
-    if (key.QueryDword("Count", count) != ERROR_SUCCESS) return 0;
+    if (key.QueryNumber("Count", count) != ERROR_SUCCESS) return 0;
 
     for (int32_t i : StoredGroupIndices(key.get(), count)) {
         std::string path;  // a value too long for the 255-byte buffer stays empty
         key.QueryString(GroupValueName(i).c_str(), path, 255);
         if (path.empty()) continue;
         if (IsArchiveName(path)) {
-            groups.Append(path, 1);  // the archive itself is not looked for
+            groups.Append(path, true);  // the archive itself is not looked for
             continue;
         }
         DWORD attr = GetFileAttributesA(path.c_str());
-        if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY)) groups.Append(path, 0);
+        if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY)) groups.Append(path, false);
     }
 
     pos.DirPos = 0;
-    key.QueryDword("DirPos", pos.DirPos);
-    if (key.QueryDword("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
+    key.QueryNumber("DirPos", pos.DirPos);
+    if (key.QueryNumber("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
         pos.RandSeed = static_cast<int32_t>(TheClock().Seconds());
-    LbSelect(parent, kGroupListId, pos.DirPos);
+    LbSelect(parent, IDC_GROUP_LIST, pos.DirPos);
 
-    scan.Scan(1);
+    scan.Scan(true);
     for (int i = 0; i < s.ReadTimeOut; ++i) {
         TheClock().Sleep(1000);
-        if (scan.scanDone == 1) break;
+        if (scan.scanDone) break;
     }
 
     pos.BmpPos = 0;
-    key.QueryDword("BmpPos", pos.BmpPos);
-    LbSelect(parent, kFileListId, pos.BmpPos);
+    key.QueryNumber("BmpPos", pos.BmpPos);
+    LbSelect(parent, IDC_FILE_LIST, pos.BmpPos);
     return 1;
 }
 

@@ -11,10 +11,10 @@ namespace mov {
 // "%.02d" of the index: "00" .. "99", then "100" ...
 std::string GroupValueName(int index);
 
-// Writes each path as "00", "01", ... from the last down to the first; with release 1 each
+// Writes each path as "00", "01", ... from the last down to the first; with `release` each
 // entry is destroyed once written, leaving the list empty. An empty list writes nothing,
 // and higher values left by a longer list stay (Count keeps them from being read).
-void SaveGroupList(GroupList& groups, int release);
+void SaveGroupList(GroupList& groups, bool release);
 
 // Count (number of groups minus 1), DirPos, BmpPos, RandSeed; nothing for an empty list.
 void SavePositions(const GroupList& groups, const Positions& pos);
@@ -22,6 +22,8 @@ void SavePositions(const GroupList& groups, const Positions& pos);
 // Start-up: loads the stored groups (archives by name, folders that still exist), the
 // positions, selects the current group, scans it keeping the stored shuffle, waits for the
 // scan through the clock and selects the current file. Returns 1 when Count was found.
+// The numbers are read as the settings are: a value that is not a 4-byte number (a
+// hand-edited text) counts as absent.
 int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const SettingsRecord& s);
 
 }  // namespace mov

@@ -2,6 +2,7 @@
 #include "collection/list_boxes.h"
 #include <cstring>
 #include <vector>
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
@@ -20,16 +21,16 @@ LRESULT Send(HWND parent, int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
 
 }  // namespace
 
-bool FileListSorted(const SettingsRecord& s) { return s.BMPSort == 1 && s.Change != 2; }
+bool FileListSorted(const SettingsRecord& s) { return s.BMPSort == 1 && s.Change != kChangeRand2; }
 
 HWND CreateFileListBox(HWND parent, const SettingsRecord& s) {
-    return MakeListBox(parent, kFileListId, FileListSorted(s) ? LBS_SORT : 0, 20, 180, 320, 325);
+    return MakeListBox(parent, IDC_FILE_LIST, FileListSorted(s) ? LBS_SORT : 0, 20, 180, 320, 325);
 }
 
 bool CreateCollectionListBoxes(HWND parent, const SettingsRecord& s) {
-    bool ok = MakeListBox(parent, kGroupListId, 0, 20, 25, 320, 150) != nullptr;
-    ok = MakeListBox(parent, kScratchListId, 0, 20, 400, 320, 545) != nullptr && ok;
-    ok = MakeListBox(parent, kRandomListId, 0, 20, 400, 320, 545) != nullptr && ok;
+    bool ok = MakeListBox(parent, IDC_GROUP_LIST, 0, 20, 25, 320, 150) != nullptr;
+    ok = MakeListBox(parent, IDC_SCRATCH_LIST, 0, 20, 400, 320, 545) != nullptr && ok;
+    ok = MakeListBox(parent, IDC_RANDOM_LIST, 0, 20, 400, 320, 545) != nullptr && ok;
     ok = CreateFileListBox(parent, s) != nullptr && ok;
     return ok;
 }

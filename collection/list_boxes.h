@@ -3,13 +3,9 @@
 #include <windows.h>
 #include <string>
 #include "settings/settings_record.h"
+#include "ui/resource.h"  // their ids: IDC_GROUP_LIST ... IDC_RANDOM_LIST
 
 namespace mov {
-
-constexpr int kGroupListId = 57346;    // mirror of the group list, never sorted
-constexpr int kFileListId = 57347;     // pictures of the current group
-constexpr int kScratchListId = 57348;  // names matched by the last listing pattern
-constexpr int kRandomListId = 57349;   // staging list of the "Rand2" shuffle
 
 // The file list sorts by name only when BMPSort is 1 and the mode is not "Rand2".
 bool FileListSorted(const SettingsRecord& s);

@@ -1,6 +1,7 @@
 // Backward search for the target path in shortcut bytes, then a bounded forward copy.
 #include "collection/shortcut_resolver.h"
 #include "collection/file_kind.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
@@ -16,6 +17,22 @@ private:
     const unsigned char* d_;
     long long n_;
 };
+
+// Code page 932: bytes that open a two-byte character. Its second byte may be 0x5C, the
+// backslash (表, ソ, 能, 予, 十 ...).
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Whether byte `i` is the second byte of a two-byte character. A byte that cannot open a
+// character always ends one, and from there characters go forward in whole pairs; so an odd
+// run of possible lead bytes right before `i` makes it a second byte.
+bool IsSecondByte(const Bytes& b, long long i) {
+    long long run = 0;
+    for (long long j = i - 1; j >= 0 && IsLeadByte(b.at(j)); --j) ++run;
+    return run % 2 == 1;
+}
+
+// A backslash that is a character of its own, not the end of a double-byte one.
+bool IsBackslash(const Bytes& b, long long i) { return b.at(i) == '\\' && !IsSecondByte(b, i); }
 
 // Where the path starts and how many zero bytes it still has to cross: 0 for a share
 // name ("\\srv\share", zero, rest of the path), 1 for a drive path.
@@ -38,7 +55,7 @@ Start FindStartWin2000(const Bytes& b) {
     for (long long i = b.size() - 1; i >= 0; --i) {
         unsigned char c = b.at(i);
         if (c == ':' && b.at(i - 1) != 0 && b.at(i + 1) == '\\') return {i - 1, 1, true};
-        if (c == '\\' && b.at(i + 1) == '\\' && b.at(i + 2) != 0) return {i, 0, true};
+        if (b.at(i + 1) == '\\' && b.at(i + 2) != 0 && IsBackslash(b, i)) return {i, 0, true};
     }
     return {};
 }
@@ -48,7 +65,7 @@ Start FindStartNt4(const Bytes& b) {
     for (long long i = b.size() - 1; i >= 0; --i) {
         unsigned char c = b.at(i);
         if (c == ':' && b.at(i - 1) != 0) return {i - 1, 1, true};
-        if (c == '\\') {
+        if (IsBackslash(b, i)) {
             if (pendingBackslash) return {i, 0, true};
             pendingBackslash = true;
         } else {
@@ -64,8 +81,8 @@ ShortcutTarget ResolveShortcutBytes(const unsigned char* data, size_t size, int 
     ShortcutTarget none;
     if (!data || size == 0) return none;
     Bytes b(data, size);
-    const bool zeroAfterColonIsSlash = osKind == 1 || osKind == 3;
-    Start s = osKind == 1 ? FindStartWin9x(b) : osKind == 3 ? FindStartWin2000(b) : FindStartNt4(b);
+    const bool zeroAfterColonIsSlash = osKind == kOs9x || osKind == kOs2000;
+    Start s = osKind == kOs9x ? FindStartWin9x(b) : osKind == kOs2000 ? FindStartWin2000(b) : FindStartNt4(b);
     if (!s.found) return none;
 
     std::string path;

@@ -17,8 +17,8 @@ struct ShortcutTarget {
     std::string path;  // empty when kind is 0
 };
 
-// `osKind` as the start-up probe sets it: 1 Windows 9x/Me, 3 Windows 2000 and later,
-// anything else the NT 4 layout. A target longer than kMaxTargetPath is rejected.
+// `osKind` as the start-up probe sets it (kOs9x, kOs2000; anything else reads the NT 4
+// layout). A target longer than kMaxTargetPath is rejected.
 ShortcutTarget ResolveShortcutBytes(const unsigned char* data, size_t size, int osKind);
 
 }  // namespace mov

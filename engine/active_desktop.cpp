@@ -24,11 +24,6 @@ BSTR WideOf(const std::string& text) {
 
 }  // namespace
 
-ComApartment::ComApartment() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
-ComApartment::~ComApartment() {
-    if (ok_) CoUninitialize();
-}
-
 ActiveDesktop::ActiveDesktop() {
     void* p = nullptr;
     if (SUCCEEDED(CoCreateInstance(kClsidActiveDesktop, nullptr, CLSCTX_INPROC_SERVER, kIidActiveDesktop, &p)))

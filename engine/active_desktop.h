@@ -1,4 +1,5 @@
-// The Active Desktop shell object, held for the span of one desktop write.
+// The Active Desktop shell object, held for the span of one desktop write (inside a
+// fw::ComScope).
 #pragma once
 #include <string>
 
@@ -21,18 +22,6 @@ public:
 
 private:
     IActiveDesktop* obj_ = nullptr;
-};
-
-// COM as a single-threaded apartment for one scope.
-class ComApartment {
-public:
-    ComApartment();
-    ~ComApartment();
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool ok_;
 };
 
 }  // namespace mov

@@ -4,22 +4,21 @@
 #include "engine/active_desktop.h"
 #include "engine/image_prep.h"
 #include "engine/placement.h"
+#include "framework/handle.h"
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
 
-constexpr UINT kNoPaperId = 32772;
-
 PictureSize ReadPictureSize(const std::string& path) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return {};
+    fw::Handle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return {};
     unsigned char head[58] = {};
     DWORD got = 0;
-    if (!ReadFile(f, head, sizeof head, &got, nullptr)) got = 0;
-    CloseHandle(f);
+    if (!ReadFile(f.get(), head, sizeof head, &got, nullptr)) got = 0;
     return PictureSizeOf(head, got);
 }
 
@@ -35,15 +34,15 @@ void WriteDesktopValue(const char* name, const std::string& text) {
     if (!text.empty()) k.SetString(name, text);
 }
 
-void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, int fromArchive) {
-    ComApartment com;
+void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive) {
+    fw::ComScope com;
     std::unique_ptr<ActiveDesktop> active;
-    if (s_.ActiveDeskTopMode != 2) active = std::make_unique<ActiveDesktop>();
+    if (s_.ActiveDeskTopMode != kDesktopStandard) active = std::make_unique<ActiveDesktop>();
 
     const PictureSize size = ReadPictureSize(desktopPath);
     RECT desk{};
     bool deskKnown = GetWindowRect(GetDesktopWindow(), &desk) != 0;
-    const Placement p = DecidePlacement(s_, size, deskKnown, desk.right, fromArchive != 0);
+    const Placement p = DecidePlacement(s_, size, deskKnown, desk.right, fromArchive);
     s_.TileWallPaper = p.tileWallPaper;
 
     if (p.tile == 0) {
@@ -51,7 +50,7 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
         WriteDesktopValue("WallpaperStyle", p.style);
     }
     if (p.writeOrigin) {
-        if (s_.OsKind == 1) {
+        if (s_.OsKind == kOs9x) {
             fw::RegKey k;
             if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) == ERROR_SUCCESS)
                 k.SetString("WallpaperOriginX", p.originText);
@@ -61,42 +60,30 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
     }
     WriteDesktopValue("TileWallpaper", p.tileText);
     WriteProfileDesktop("TileWallpaper", p.tileText);
-    if (s_.AutoTile == 2) s_.AutoTile = 1;
+    if (s_.AutoTile == kAutoTileSuspended) s_.AutoTile = kAutoTileArmed;
     if (s_.Modify == 1) {
-        if (s_.OsKind == 1)
+        if (s_.OsKind == kOs9x)
             WriteDesktopValue("Wallpaper", desktopPath);
         else
             WriteProfileDesktop("Wallpaper", desktopPath);
     }
-    if (s_.ActiveDeskTopMode != 1)
+    if (s_.ActiveDeskTopMode != kDesktopActive)
         SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(desktopPath.c_str()), SPIF_SENDWININICHANGE);
-    if (s_.ActiveDeskTopMode != 2 && active && active->exists())
+    if (s_.ActiveDeskTopMode != kDesktopStandard && active && active->exists())
         active->SetWallpaper(p.activeStyle, p.activeUsesDesktopPath ? desktopPath : shellPath);
 }
 
-void DesktopWriter::ShowPaperRemoved(bool removed) {
-    if (view_) {
-        if (HWND button = GetDlgItem(view_, kNoPaperId))
-            SetWindowTextA(button, removed ? "Retern Paper" : "No Paper");
-    }
-    if (frame_) {
-        if (HMENU menu = GetSystemMenu(frame_, FALSE))
-            ModifyMenuA(menu, kNoPaperId, MF_BYCOMMAND | MF_STRING | (removed ? MF_CHECKED : MF_UNCHECKED),
-                        kNoPaperId, "壁紙なし");
-    }
-}
-
 void DesktopWriter::CompleteChange(bool wrotePicture) {
-    if (wrotePicture && fit_.pending == 1) {
-        fit_.pending = 0;
+    if (wrotePicture && fit_.pending) {
+        fit_.pending = false;
         s_.Adjust = fit_.savedAdjust;
     }
-    if (s_.PaperRemoved == 1) ShowPaperRemoved(false);
+    if (s_.PaperRemoved == 1) Report(false);
     s_.PaperRemoved = 0;
 }
 
 void DesktopWriter::RemoveWallpaper() {
-    ShowPaperRemoved(true);
+    Report(true);
     s_.PaperRemoved = 1;
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
@@ -105,10 +92,10 @@ void DesktopWriter::RemoveWallpaper() {
     // it repaints the old picture. A busy machine may keep it from answering for seconds.
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(GetDesktopWindow(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0, SMTO_NORMAL, 10000, &ignored);
-    if (s_.ActiveDeskTopMode != 1)
+    if (s_.ActiveDeskTopMode != kDesktopActive)
         RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    if (s_.ActiveDeskTopMode == 2) return;
-    ComApartment com;
+    if (s_.ActiveDeskTopMode == kDesktopStandard) return;
+    fw::ComScope com;
     ActiveDesktop active;
     active.ClearWallpaper();
 }

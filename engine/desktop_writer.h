@@ -1,14 +1,14 @@
 // The only place that tells the desktop what to show: wallpaper, tiling, style, origin.
 #pragma once
-#include <windows.h>
 #include <string>
+#include "engine/desktop_report.h"
 #include "settings/settings_record.h"
 
 namespace mov {
 
 // The fit toggle's one-shot override: Adjust as configured, put back after one change.
 struct FitOverride {
-    int pending = 0;
+    bool pending = false;
     int savedAdjust = 0;
 };
 
@@ -23,16 +23,15 @@ void RestoreDesktop(const SettingsRecord& s);
 
 class DesktopWriter {
 public:
-    DesktopWriter(SettingsRecord& settings, FitOverride& fit) : s_(settings), fit_(fit) {}
-
-    // The main frame (its system menu carries entry 32772) and the view (its "NoPaper"
-    // button, id 32772). Either may be null: then that part of the display is skipped.
-    void SetWindows(HWND frame, HWND view) { frame_ = frame; view_ = view; }
+    // `report` (may be null: nothing is told) hears when the wallpaper is removed and when
+    // a change brings it back.
+    DesktopWriter(SettingsRecord& settings, FitOverride& fit, DesktopReport* report = nullptr)
+        : s_(settings), fit_(fit), report_(report) {}
 
     // One change: decides the placement from the bitmap at `desktopPath`, runs the smart
     // fit where configured, writes the desktop's values and has the desktop reload them.
     // `shellPath` is the picture as chosen (for Active Desktop), unused for archive members.
-    void ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, int fromArchive);
+    void ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive);
     // End of every change cycle; `wrotePicture` false when the file list was empty.
     void CompleteChange(bool wrotePicture);
     // The desktop shows no picture until the next change. The stored Wallpaper stays.
@@ -40,12 +39,13 @@ public:
     void RestoreDesktop() { mov::RestoreDesktop(s_); }
 
 private:
-    void ShowPaperRemoved(bool removed);
+    void Report(bool removed) {
+        if (report_) report_->PaperRemovedChanged(removed);
+    }
 
     SettingsRecord& s_;
     FitOverride& fit_;
-    HWND frame_ = nullptr;
-    HWND view_ = nullptr;
+    DesktopReport* report_;
 };
 
 }  // namespace mov

@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <cstdio>
 #include "engine/work_files.h"
+#include "framework/handle.h"
 #include "settings/busy_handshake.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
@@ -16,6 +18,11 @@ using QuilletFn = int(__cdecl*)(const char*, const char*, int);
 // would name another file.
 bool Fits(const std::string& path, size_t buffer) { return path.size() < buffer; }
 
+template <class Fn>
+Fn Export(const fw::Module& lib, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(lib.get(), name)));
+}
+
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
@@ -23,19 +30,18 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 int ConvertJpeg(const SettingsRecord& s, const std::string& source, std::string& bitmap) {
     bitmap = WorkBitmapPath(s);
     SetFileAttributesA(bitmap.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (s.OsKind == 1 || s.SusiePlugIn == 1) {
+    if (s.OsKind == kOs9x || s.SusiePlugIn == 1) {
         std::string cmd = "Jpeg2bmp.exe \"" + source + "\" \"" + bitmap + "\"";
         RunOutsideProgram(cmd, s.ReadTimeOut);
         return 1;
     }
     bool called = false;
     if (Fits(source, 256) && Fits(bitmap, 256)) {
-        if (HMODULE lib = LoadLibraryExA("jpegfilt.dll", nullptr, 0)) {
-            if (auto fn = reinterpret_cast<JpegToBmpFn>(reinterpret_cast<void*>(GetProcAddress(lib, "JpegToBmp")))) {
+        if (fw::Module lib{LoadLibraryExA("jpegfilt.dll", nullptr, 0)}) {
+            if (auto fn = Export<JpegToBmpFn>(lib, "JpegToBmp")) {
                 fn(source.c_str(), bitmap.c_str());
                 called = true;
             }
-            FreeLibrary(lib);
         }
     }
     if (!called) {
@@ -53,17 +59,15 @@ int SmartFit(const SettingsRecord& s, int adjust, int position) {
     SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(out.c_str());
     if (Fits(work, 260) && Fits(out, 260)) {
-        if (HMODULE lib = LoadLibraryExA("QuilletDll.dll", nullptr, 0)) {
-            const char* name = adjust == 4 ? "_Quillet2" : "_Quillet";
-            if (auto fn = reinterpret_cast<QuilletFn>(reinterpret_cast<void*>(GetProcAddress(lib, name))))
-                fn(work.c_str(), out.c_str(), position);
-            FreeLibrary(lib);
+        if (fw::Module lib{LoadLibraryExA("QuilletDll.dll", nullptr, 0)}) {
+            const char* name = adjust == kAdjustSmart2 ? "_Quillet2" : "_Quillet";
+            if (auto fn = Export<QuilletFn>(lib, name)) fn(work.c_str(), out.c_str(), position);
             result = 1;
         }
     }
     SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (s.OsKind == 1) {
+    if (s.OsKind == kOs9x) {
         // Delete-then-move only when there is something to move, so a failed fit keeps
         // the unfitted picture instead of leaving no bitmap at all.
         if (Exists(out)) {

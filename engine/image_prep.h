@@ -11,7 +11,7 @@ namespace mov {
 int ConvertJpeg(const SettingsRecord& s, const std::string& source, std::string& bitmap);
 
 // Has "QuilletDll.dll" turn the work bitmap into a screen-shaped one in place
-// (`_Quillet2` for Adjust 4, else `_Quillet`). 1 when the library loaded, else 0.
+// (`_Quillet2` for kAdjustSmart2, else `_Quillet`). 1 when the library loaded, else 0.
 // Without an output from the library the work bitmap keeps the unfitted picture.
 int SmartFit(const SettingsRecord& s, int adjust, int position);
 

@@ -1,6 +1,7 @@
 // Placement rules: automatic tiling by size, stretch style by Adjust, tile origin at the right.
 #include "engine/placement.h"
 #include <climits>
+#include "settings/settings_codes.h"
 #include "settings/settings_record.h"
 
 namespace mov {
@@ -40,22 +41,22 @@ Placement DecidePlacement(const SettingsRecord& s, const PictureSize& picture, b
     int64_t originX = 0;
     if (picture.known) {
         ratio = RatioOf(picture);
-        if (s.AutoTile == 1)
-            p.tileWallPaper = (picture.width < s.TileLength && picture.height < s.TileHeight) ? 1 : 0;
+        if (s.AutoTile == kAutoTileArmed)
+            p.tileWallPaper = (picture.width < s.TileLength && picture.height < s.TileHeight) ? kPlaceTile : kPlaceCentre;
         if (desktopKnown) originX = static_cast<int64_t>(desktopRight) - picture.width;
     }
-    // Automatic placement that could not decide (2) or any odd code is shown centred.
-    p.tile = p.tileWallPaper == 1 ? 1 : 0;
+    // Automatic placement that could not decide or any odd code is shown centred.
+    p.tile = p.tileWallPaper == kPlaceTile ? 1 : 0;
     p.tileText = p.tile ? "1" : "0";
 
     if (p.tile == 0) {
         switch (s.Adjust) {
-        case 1: p.style = "2"; break;
-        case 2:
+        case kAdjustYes: p.style = "2"; break;
+        case kAdjustAuto:
             if (ratio > 0) p.style = (ratio < s.AdBegin || ratio > s.AdEnd) ? "0" : "2";
             break;
-        case 3: p.style = "0"; p.smartFit = true; break;
-        case 4: p.style = "2"; p.smartFit = true; break;
+        case kAdjustSmart: p.style = "0"; p.smartFit = true; break;
+        case kAdjustSmart2: p.style = "2"; p.smartFit = true; break;
         default: p.style = "0"; break;
         }
     }

@@ -1,6 +1,7 @@
 // Frame creation, caption, command routing and closing.
 #include "framework/frame.h"
 #include "framework/document.h"
+#include "framework/handle.h"
 #include "framework/view.h"
 
 namespace fw {
@@ -10,7 +11,7 @@ CFrameWnd::~CFrameWnd() {
 }
 
 bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
-    RegisterClassFor(kDefaultClass, inst_, LoadIconA(inst_, MAKEINTRESOURCEA(128)),
+    RegisterClassFor(kDefaultClass, inst_, LoadIconA(inst_, MAKEINTRESOURCEA(resId_)),
                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     cs.lpszClass = kDefaultClass;
     return true;
@@ -18,6 +19,7 @@ bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
 
 bool CFrameWnd::LoadFrame(UINT resId, DWORD style, const std::string& appTitle, HINSTANCE inst) {
     inst_ = inst;
+    resId_ = resId;
     appTitle_ = appTitle;
     CREATESTRUCTA cs{};
     cs.hInstance = inst;
@@ -26,11 +28,11 @@ bool CFrameWnd::LoadFrame(UINT resId, DWORD style, const std::string& appTitle, 
     cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
     cs.lpszName = appTitle_.c_str();
     if (!PreCreateWindow(cs)) return false;
-    HMENU menu = LoadMenuA(inst, MAKEINTRESOURCEA(resId));
+    Menu menu(LoadMenuA(inst, MAKEINTRESOURCEA(resId)));
     accel_ = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(resId));
     HWND w = CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                      nullptr, menu, inst);
-    if (!w && menu) DestroyMenu(menu);
+                      nullptr, menu.get(), inst);
+    if (w) menu.release();  // the window owns it now
     return w != nullptr;
 }
 
@@ -40,7 +42,7 @@ void CFrameWnd::SetViewAndDocument(std::unique_ptr<CView> view, CDocument* doc) 
     if (doc_) doc_->AttachFrame(this);
     if (view_) {
         view_->AttachDocument(doc);
-        view_->Create(hwnd_, inst_, kIdFirstView);
+        view_->Create(hwnd_, inst_, AFX_IDW_PANE_FIRST);
     }
     UpdateFrameTitle();
 }
@@ -59,7 +61,7 @@ void CFrameWnd::UpdateFrameTitle() {
 }
 
 bool CFrameWnd::OnCmdMsg(UINT id, bool execute) {
-    if (id == kIdAppExit) {
+    if (id == ID_APP_EXIT) {
         if (execute) OnClose();
         return true;
     }

@@ -4,15 +4,13 @@
 #include <windows.h>
 #include <memory>
 #include <string>
+#include "framework/framework_ids.h"
 #include "framework/window.h"
 
 namespace fw {
 
 class CView;
 class CDocument;
-
-constexpr UINT kIdAppExit = 57665;
-constexpr UINT kIdFirstView = 59648;  // child id of the view, as frameworks have it
 
 class CFrameWnd : public Wnd {
 public:
@@ -43,15 +41,16 @@ public:
 
 protected:
     // Hook before creation: the class name and size may be changed here. The default
-    // registers the framework's own frame class.
+    // registers the framework's own frame class, with the icon of the frame's resource id.
     virtual bool PreCreateWindow(CREATESTRUCTA& cs);
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     // Commands that reach the frame after the view declined them.
     virtual bool OnCmdMsg(UINT id, bool execute);
-    // The closing sequence of 57665, the close box and the end of the session; runs once.
+    // The closing sequence of ID_APP_EXIT, the close box and the end of the session; runs once.
     virtual void OnClose();
 
     HINSTANCE inst_ = nullptr;
+    UINT resId_ = 0;
 
 private:
     void EnableMenuItems(HMENU popup);

@@ -1,5 +1,6 @@
 // Owning wrappers for Win32 handles: closed in the destructor, movable, never copied.
-// An HWND is not wrapped: Windows owns windows; we only hold views of them.
+// An HWND is not wrapped: Windows owns windows; we only hold views of them. Header-only,
+// so the shipped libraries and test tools use it without linking the framework.
 #pragma once
 #include <windows.h>
 #include <objbase.h>
@@ -30,73 +31,35 @@ public:
         if (Traits::valid(h_)) Traits::close(h_);
         h_ = h;
     }
-    // For out-parameters: closes what is held and hands out the slot.
-    value_type* put() noexcept { reset(); return &h_; }
 
 private:
     value_type h_;
 };
 
-struct KernelHandleTraits {  // both invalid values of HANDLE
-    using type = HANDLE;
+// Handles whose only invalid value is null, closed by `Close`.
+template <class T, auto Close>
+struct NullIsInvalid {
+    using type = T;
     static type invalid() { return nullptr; }
-    static bool valid(type h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-    static void close(type h) { CloseHandle(h); }
+    static bool valid(type h) { return h != nullptr; }
+    static void close(type h) { Close(h); }
 };
-struct FindHandleTraits {
+// HANDLE has two invalid values: null, and INVALID_HANDLE_VALUE from CreateFile and FindFirstFile.
+template <auto Close>
+struct EitherIsInvalid {
     using type = HANDLE;
     static type invalid() { return INVALID_HANDLE_VALUE; }
     static bool valid(type h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-    static void close(type h) { FindClose(h); }
-};
-struct KeyTraits {
-    using type = HKEY;
-    static type invalid() { return nullptr; }
-    static bool valid(type h) { return h != nullptr; }
-    static void close(type h) { RegCloseKey(h); }
-};
-struct MenuTraits {
-    using type = HMENU;
-    static type invalid() { return nullptr; }
-    static bool valid(type h) { return h != nullptr; }
-    static void close(type h) { DestroyMenu(h); }
-};
-struct IconTraits {
-    using type = HICON;
-    static type invalid() { return nullptr; }
-    static bool valid(type h) { return h != nullptr; }
-    static void close(type h) { DestroyIcon(h); }
-};
-template <class G>
-struct GdiTraits {
-    using type = G;
-    static type invalid() { return nullptr; }
-    static bool valid(type h) { return h != nullptr; }
-    static void close(type h) { DeleteObject(h); }
-};
-struct MemDcTraits {  // from CreateCompatibleDC / CreateDC
-    using type = HDC;
-    static type invalid() { return nullptr; }
-    static bool valid(type h) { return h != nullptr; }
-    static void close(type h) { DeleteDC(h); }
-};
-struct ModuleTraits {  // from LoadLibrary / LoadLibraryEx
-    using type = HMODULE;
-    static type invalid() { return nullptr; }
-    static bool valid(type h) { return h != nullptr; }
-    static void close(type h) { FreeLibrary(h); }
+    static void close(type h) { Close(h); }
 };
 
-using Handle = UniqueHandle<KernelHandleTraits>;
-using FindHandle = UniqueHandle<FindHandleTraits>;
-using Menu = UniqueHandle<MenuTraits>;
-using Icon = UniqueHandle<IconTraits>;
-using Bitmap = UniqueHandle<GdiTraits<HBITMAP>>;
-using Brush = UniqueHandle<GdiTraits<HBRUSH>>;
-using Pen = UniqueHandle<GdiTraits<HPEN>>;
-using Font = UniqueHandle<GdiTraits<HFONT>>;
-using MemDc = UniqueHandle<MemDcTraits>;
-using Module = UniqueHandle<ModuleTraits>;
+using Handle = UniqueHandle<EitherIsInvalid<&CloseHandle>>;    // files, processes, threads
+using FindHandle = UniqueHandle<EitherIsInvalid<&FindClose>>;  // FindFirstFile
+using Key = UniqueHandle<NullIsInvalid<HKEY, &RegCloseKey>>;
+using Menu = UniqueHandle<NullIsInvalid<HMENU, &DestroyMenu>>;
+using Icon = UniqueHandle<NullIsInvalid<HICON, &DestroyIcon>>;
+using Bitmap = UniqueHandle<NullIsInvalid<HBITMAP, &DeleteObject>>;
+using Module = UniqueHandle<NullIsInvalid<HMODULE, &FreeLibrary>>;  // LoadLibrary, LoadLibraryEx
 
 // GetDC / ReleaseDC pair.
 class WindowDc {
@@ -120,24 +83,10 @@ public:
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     HDC get() const { return dc_; }
-    const PAINTSTRUCT& info() const { return ps_; }
 private:
     HWND w_;
     HDC dc_;
     PAINTSTRUCT ps_{};
-};
-
-// SelectObject that puts the previous object back when it goes out of scope.
-class SelectGuard {
-public:
-    SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
-    ~SelectGuard() { if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_); }
-    SelectGuard(const SelectGuard&) = delete;
-    SelectGuard& operator=(const SelectGuard&) = delete;
-    HGDIOBJ previous() const { return old_; }
-private:
-    HDC dc_;
-    HGDIOBJ old_;
 };
 
 // CoInitialize for a span of work, as a single-threaded apartment.

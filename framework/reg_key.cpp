@@ -61,6 +61,14 @@ LONG RegKey::QueryDword(const char* name, int32_t& inout) const {
     return rc;
 }
 
+LONG RegKey::QueryNumber(const char* name, int32_t& out) const {
+    DWORD type = 0, size = 0;
+    LONG rc = QueryInfo(name, type, size);
+    if (rc != ERROR_SUCCESS) return rc;
+    if (size != 4 || (type != REG_DWORD && type != REG_BINARY && type != REG_NONE)) return ERROR_INVALID_DATA;
+    return QueryDword(name, out);
+}
+
 LONG RegKey::QueryInfo(const char* name, DWORD& type, DWORD& size) const {
     if (!key_) return ERROR_INVALID_HANDLE;
     size = 0;

@@ -35,11 +35,15 @@ public:
     // Reads up to 4 bytes straight over `inout` (a shorter value changes only its low
     // bytes, a longer one fails and leaves `inout` alone), whatever its type.
     LONG QueryDword(const char* name, int32_t& inout) const;
+    // The program's own numbers: only a 4-byte REG_DWORD, REG_BINARY or REG_NONE value is
+    // taken. A text or a value of another size fails (ERROR_INVALID_DATA) and leaves `out`
+    // alone, so a hand-edited "1" cannot turn into 49.
+    LONG QueryNumber(const char* name, int32_t& out) const;
     // Type and size of a value, without reading it.
     LONG QueryInfo(const char* name, DWORD& type, DWORD& size) const;
 
 private:
-    UniqueHandle<KeyTraits> key_;
+    Key key_;
 };
 
 }  // namespace fw

@@ -15,15 +15,17 @@
 // is accepted (BmpStatus::TooLarge).
 //
 // Writing makes bottom-up BI_RGB files with a BITMAPINFOHEADER, 24 or 32 bits per pixel
-// (the fourth byte of a 32-bit pixel is 0), rows padded to 4 bytes. Paths are 8-bit
-// strings in the system code page, as fopen takes them.
+// (the fourth byte of a 32-bit pixel is 0), rows padded to 4 bytes, into a file by path
+// or into any ByteSink. Paths are 8-bit strings in the system code page, as fopen takes them.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "image/bitmap.h"
+#include "image/byte_sink.h"
 
 namespace mov {
 
@@ -54,6 +56,13 @@ struct BmpInfo {
     std::uint32_t dataOffset = 0;   // where the pixel rows start
 };
 
+// File header and BITMAPINFOHEADER of the files we write; the pixel rows follow.
+constexpr std::uint32_t kBmpHeadersSize = 14 + 40;
+
+// Size of the file the writer makes, or 0 when a side is not positive or the file would
+// not fit the format's 32-bit size fields.
+std::uint64_t BmpFileSize(int width, int height, int bitsPerPixel);
+
 // Header only: width, height and format, with the same checks as a full read
 // (including that the file is long enough). Reads a few hundred bytes.
 BmpStatus ProbeBmpFile(const char* path, BmpInfo* info);
@@ -65,31 +74,41 @@ BmpStatus ReadBmpMemory(const void* data, std::size_t size, Bitmap* out, BmpInfo
 
 // Streams a bitmap file row by row, for producers that never hold the whole picture
 // (a decoder, a resampler). Rows may come in any order (y counts from the top);
-// bottom-up order (y = height - 1 down to 0) writes without seeking. Close() checks that
-// every row was written and everything reached the disk; on any failure, and when the
-// writer is destroyed without a successful Close(), the file is removed, so a reader
-// never finds a half-written bitmap. Opening replaces an existing file.
+// bottom-up order (y = height - 1 down to 0) writes a file without seeking. Close() checks
+// that every row was written and everything reached the disk; on any failure, and when
+// the writer is destroyed without a successful Close(), a file opened by path is removed,
+// so a reader never finds a half-written bitmap (a sink's owner decides for itself).
+// Opening replaces an existing file.
 class BmpWriter {
 public:
-    BmpWriter() = default;
+    BmpWriter();
     ~BmpWriter();
     BmpWriter(const BmpWriter&) = delete;
     BmpWriter& operator=(const BmpWriter&) = delete;
 
     // bitsPerPixel is 24 or 32; width x height at most kMaxPixels.
+    // The headers are written at once, in one piece at offset 0.
     BmpStatus Open(const char* path, int width, int height, int bitsPerPixel);
+    BmpStatus Open(ByteSink& sink, int width, int height, int bitsPerPixel);
     // bgr holds width pixels of 3 bytes (blue, green, red).
     BmpStatus WriteRow(int y, const std::uint8_t* bgr);
+    // For producers that lay rows out as the file stores them (24 bits only): rows `top` to
+    // `top + count - 1` in one piece, bottom row first, each `fileStride()` bytes with zero
+    // padding. Written as they are, without a copy.
+    BmpStatus WriteFileRows(int top, int count, const std::uint8_t* rows);
+    std::size_t fileStride() const { return stride_; }
     BmpStatus Close();
 
 private:
+    class FileSink;
+    BmpStatus Start(ByteSink& sink, int width, int height, int bitsPerPixel);
+    void MarkDone(int top, int count);
     void Abandon();
 
-    std::FILE* file_ = nullptr;
-    std::vector<char> path_;
+    ByteSink* sink_ = nullptr;
+    std::unique_ptr<FileSink> file_;  // when opened by path
     int width_ = 0, height_ = 0, bits_ = 0;
     std::size_t stride_ = 0;
-    std::uint64_t position_ = 0;    // current file offset
     std::vector<std::uint8_t> row_;  // one padded file row
     std::vector<bool> done_;
     int rowsDone_ = 0;

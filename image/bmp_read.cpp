@@ -212,23 +212,18 @@ void DecodeRow(const Layout& L, const std::uint8_t* in, std::uint8_t* out) {
         break;
     }
     case 16:
-        for (int x = 0; x < w; ++x, out += 3, in += 2) {
-            const std::uint32_t p = U16(in);
+    case 32: {
+        const int bytes = L.info.bitsPerPixel / 8;
+        for (int x = 0; x < w; ++x, out += 3, in += bytes) {
+            const std::uint32_t p = bytes == 2 ? U16(in) : U32(in);
             out[0] = L.b.Get(p);
             out[1] = L.g.Get(p);
             out[2] = L.r.Get(p);
         }
         break;
+    }
     case 24:
         std::memcpy(out, in, static_cast<std::size_t>(w) * 3);
-        break;
-    case 32:
-        for (int x = 0; x < w; ++x, out += 3, in += 4) {
-            const std::uint32_t p = U32(in);
-            out[0] = L.b.Get(p);
-            out[1] = L.g.Get(p);
-            out[2] = L.r.Get(p);
-        }
         break;
     }
 }

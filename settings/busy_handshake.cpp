@@ -1,26 +1,10 @@
-// The busy handshake with outside programs through HKCU\...\Group\LhaArchiveing.
+// The busy handshake with outside programs: flag set, program started, flag polled.
 #include "settings/busy_handshake.h"
 #include <windows.h>
-#include "framework/reg_key.h"
+#include "settings/busy_flag.h"
 #include "settings/clock.h"
-#include "settings/registry_paths.h"
 
 namespace mov {
-
-void SetBusyFlag(unsigned value) {
-    fw::RegKey k;
-    if (k.Create(HKEY_CURRENT_USER, kGroupKey) == ERROR_SUCCESS) k.SetDword(kBusyValue, value);
-}
-
-bool BusyFlagCleared() {
-    fw::RegKey k;
-    if (k.Create(HKEY_CURRENT_USER, kGroupKey) != ERROR_SUCCESS) return false;
-    int32_t v = 1;
-    DWORD type = 0, size = 0;
-    if (k.QueryInfo(kBusyValue, type, size) != ERROR_SUCCESS || size != 4) return false;
-    if (k.QueryDword(kBusyValue, v) != ERROR_SUCCESS) return false;
-    return v == 0;
-}
 
 HandshakeResult RunOutsideProgram(const std::string& commandLine, int readTimeOut) {
     HandshakeResult r;

@@ -1,4 +1,4 @@
-// Starting an outside program and waiting until it clears the busy flag LhaArchiveing.
+// Starting an outside program and waiting until it clears the busy flag (busy_flag.h).
 #pragma once
 #include <string>
 
@@ -14,9 +14,5 @@ struct HandshakeResult {
 // flag up to `readTimeOut` times a second apart until it is 0. When the program could not
 // be started there is nothing to wait for, so no wait at all. Waits go through TheClock().
 HandshakeResult RunOutsideProgram(const std::string& commandLine, int readTimeOut);
-
-// The flag itself: true when it reads 0; a value that cannot be read counts as busy.
-bool BusyFlagCleared();
-void SetBusyFlag(unsigned value);
 
 }  // namespace mov

@@ -4,6 +4,7 @@
 #include <cstring>
 #include "framework/reg_key.h"
 #include "settings/environment_rules.h"
+#include "settings/settings_codes.h"
 #include "settings/registry_paths.h"
 #include "settings/settings_store.h"
 
@@ -20,24 +21,17 @@ std::string ReadText(const fw::RegKey& key, const char* name) {
     return text;
 }
 
+// The record's start-up copy of each checked value, in the order of DesktopValue.
 std::string& Field(SettingsRecord& s, DesktopValue v) {
-    switch (v) {
-    case DesktopValue::TileWallpaper: return s.SysTileWallpaper;
-    case DesktopValue::WallpaperStyle: return s.SysWallpaperStyle;
-    case DesktopValue::WallpaperOriginX: break;
-    }
-    return s.SysWallpaperOriginX;
+    static std::string SettingsRecord::* const kFields[] = {
+        &SettingsRecord::SysTileWallpaper, &SettingsRecord::SysWallpaperStyle, &SettingsRecord::SysWallpaperOriginX};
+    return s.*kFields[static_cast<int>(v)];
 }
 
-bool LibraryLoads(const char* name) {
-    HMODULE m = LoadLibraryA(name);
-    if (!m) return false;
-    FreeLibrary(m);
-    return true;
-}
+bool LibraryLoads(const char* name) { return static_cast<bool>(fw::Module(LoadLibraryA(name))); }
 
 void ZeroPatternOnNt4(const SettingsRecord& s, fw::RegKey& desktop) {
-    if (s.OsKind != 2) return;
+    if (s.OsKind != kOsNt4) return;
     DWORD type = 0, size = 0;
     bool present = desktop.QueryInfo("Pattern", type, size) == ERROR_SUCCESS;
     std::string pattern = ReadText(desktop, "Pattern");

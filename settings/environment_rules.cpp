@@ -1,5 +1,6 @@
 // Start-up probe decisions and question texts.
 #include "settings/environment_rules.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 
@@ -31,10 +32,10 @@ const char* QuestionHead(DesktopValue v) {
 }  // namespace
 
 int OsKindOf(bool queried, unsigned long platformId, unsigned long majorVersion) {
-    if (!queried) return 0;
-    if (platformId != kPlatformNt) return 1;
-    if (majorVersion < 4) return 0;
-    return majorVersion == 4 ? 2 : 3;
+    if (!queried) return kOsNt3;
+    if (platformId != kPlatformNt) return kOs9x;
+    if (majorVersion < 4) return kOsNt3;
+    return majorVersion == 4 ? kOsNt4 : kOs2000;
 }
 
 int IeVersionOf(const std::string& version) {
@@ -48,7 +49,7 @@ int IeVersionOf(const std::string& version) {
 
 JpegReader FindJpegReader(int osKind, const std::function<bool(const char*)>& loads) {
     JpegReader r;
-    if (osKind != 1 && loads("jpegfilt.dll")) {
+    if (osKind != kOs9x && loads("jpegfilt.dll")) {
         r.available = 1;
         return r;
     }

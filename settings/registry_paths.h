@@ -9,7 +9,5 @@ constexpr const char kAdditionalKey[] = "Software\\Farnwick\\MovAni32\\Additiona
 constexpr const char kGroupKey[] = "Software\\Farnwick\\MovAni32\\Group";
 constexpr const char kDesktopCopyKey[] = "Software\\Farnwick\\MovAni32\\Desktop";
 constexpr const char kDesktopKey[] = "Control Panel\\desktop";
-// REG_DWORD in the Group key: 1 while an outside program works, 0 when it is done.
-constexpr const char kBusyValue[] = "LhaArchiveing";
 
 }  // namespace mov

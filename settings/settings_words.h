@@ -5,7 +5,6 @@
 namespace mov {
 
 struct WordField {
-    const char* name;          // registry value name
     const char* const* words;  // words[i] loads as code i
     int count;
     const char* absent;        // text used when the value is absent
@@ -13,9 +12,9 @@ struct WordField {
     int saveOther;             // index of the word saved for a code outside 0..count-1
 };
 
-// The word fields of each key, in the order they are read and written.
-extern const WordField kSCenabled, kJPEGRead, kFrontMaxChange, kIconOn, kChange, kAdjust,
-    kSmartPos, kTiledatRight, kInactive, kWrightButton, kActiveDeskTopMode;
+// The words of each kind of choice (settings_fields.h says which setting uses which).
+extern const WordField kSCenabledWords, kYesNoWords, kNoYesWords, kChangeWords, kAdjustWords, kSmartPosWords,
+    kInactiveWords, kWrightButtonWords, kActiveDeskTopModeWords;
 
 // Exact, case-sensitive match of the whole text against the field's words.
 int CodeOfWord(const WordField& field, const std::string& text);

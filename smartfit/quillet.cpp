@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/handle.h"
 #include "smartfit/smart_fit.h"
 
 namespace {
@@ -20,11 +21,22 @@ bool ScreenSize(int* w, int* h) {
 
 // The display's own format: 32 bits stays 32, everything else is written with 24.
 int DisplayBits() {
-    HDC dc = GetDC(nullptr);
+    fw::WindowDc dc(nullptr);
     if (!dc) return 24;
-    const int bits = GetDeviceCaps(dc, BITSPIXEL);
-    ReleaseDC(nullptr, dc);
-    return bits == 32 ? 32 : 24;
+    return GetDeviceCaps(dc.get(), BITSPIXEL) == 32 ? 32 : 24;
+}
+
+// One smart fit on the screen's size, its paths copied first. Nothing crosses the C
+// boundary, and the caller does not look at failures: always 1.
+template <class Work>
+int Guarded(const char* src, const char* dst, Work work) {
+    if (!src || !dst) return 1;
+    try {
+        int w = 0, h = 0;
+        if (ScreenSize(&w, &h)) work(std::string(src), std::string(dst), w, h);
+    } catch (...) {
+    }
+    return 1;
 }
 
 }  // namespace
@@ -35,30 +47,17 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
 
 // Scale-to-fit. The caller pushes a third argument (the position), which is not used.
 int __cdecl Quillet(const char* src, const char* dst, int /*position*/) {
-    if (!src || !dst) return 1;
-    try {
-        const std::string source(src), output(dst);
-        int w = 0, h = 0;
-        if (!ScreenSize(&w, &h)) return 1;
+    return Guarded(src, dst, [](const std::string& source, const std::string& output, int w, int h) {
         mov::smartfit::RunFit(source.c_str(), output.c_str(), w, h, DisplayBits());
-    } catch (...) {
-        // Nothing crosses the C boundary; the caller does not look at failures.
-    }
-    return 1;
+    });
 }
 
 // Extend-to-screen-shape on the desktop background colour.
 int __cdecl Quillet2(const char* src, const char* dst, int position) {
-    if (!src || !dst) return 1;
-    try {
-        const std::string source(src), output(dst);
-        int w = 0, h = 0;
-        if (!ScreenSize(&w, &h)) return 1;
+    return Guarded(src, dst, [position](const std::string& source, const std::string& output, int w, int h) {
         mov::smartfit::RunExtend(source.c_str(), output.c_str(), w, h, position,
                                  mov::BgrFromColorRef(GetSysColor(COLOR_BACKGROUND)));
-    } catch (...) {
-    }
-    return 1;
+    });
 }
 
 }  // extern "C"

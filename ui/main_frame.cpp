@@ -1,7 +1,7 @@
 // Main window class registration, first activation and the window-procedure hook.
 #include "ui/main_frame.h"
 #include "collection/drop_registration.h"
-#include "collection/movani32_doc.h"
+#include "ui/movani32_doc.h"
 #include "framework/view.h"
 #include "ui/resource.h"
 

@@ -1,8 +1,8 @@
 // Start-up of the main program: one copy only, the document/frame/view, drops, the switch.
 #include "ui/movani32_app.h"
 #include <shellapi.h>
-#include "collection/movani32_doc.h"
 #include "ui/command_line.h"
+#include "ui/movani32_doc.h"
 #include "ui/main_frame.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"

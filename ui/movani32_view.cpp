@@ -4,10 +4,10 @@
 #include <string>
 #include "collection/group_store.h"
 #include "collection/list_boxes.h"
-#include "collection/movani32_doc.h"
 #include "collection/runtime_rand.h"
 #include "settings/clock.h"
 #include "ui/about_box.h"
+#include "ui/movani32_doc.h"
 #include "ui/resource.h"
 #include "ui/tray_state.h"
 
@@ -165,6 +165,14 @@ void CMovani32View::OpenManual() {
     size_t slash = manual.find_last_of('\\');
     manual = (slash == std::string::npos ? std::string() : manual.substr(0, slash + 1)) + "Movani32.html";
     ShellExecuteA(GetParent(hwnd_), "open", manual.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMovani32View::PaperRemovedChanged(bool removed) {
+    if (HWND button = GetDlgItem(hwnd_, ID_NO_PAPER)) SetWindowTextA(button, removed ? "Retern Paper" : "No Paper");
+    HWND frame = GetParent(hwnd_);
+    if (HMENU menu = frame ? GetSystemMenu(frame, FALSE) : nullptr)
+        ModifyMenuA(menu, ID_NO_PAPER, MF_BYCOMMAND | MF_STRING | (removed ? MF_CHECKED : MF_UNCHECKED), ID_NO_PAPER,
+                    "壁紙なし");
 }
 
 LRESULT CMovani32View::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -3,12 +3,13 @@
 #pragma once
 #include <memory>
 #include "collection/folder_scan.h"
+#include "engine/desktop_report.h"
 #include "framework/view.h"
 #include "ui/tray_icon.h"
 
 class CMovani32Doc;
 
-class CMovani32View : public fw::CView {
+class CMovani32View : public fw::CView, public mov::DesktopReport {
 public:
     bool OnCmdMsg(UINT id, bool execute) override;
     void OnInitialUpdate() override;
@@ -28,6 +29,8 @@ public:
     int delayedStart = 0;
     int rememberedMode = 0;    // the change mode before a stop
     int screenSaverEnabled = 0;
+    // The removal state on the "NoPaper" button and the system menu's entry of the frame.
+    void PaperRemovedChanged(bool removed) override;
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -1,6 +1,10 @@
-// Resource and command ids shared by the resource script and the code.
+// Every id of the main program: resources, commands, controls and the tray icon. Shared by
+// the resource script, the program's code, the remote control and the tests. The
+// framework's standard ids come from its own header.
 #pragma once
+#include "framework/framework_ids.h"
 
+// The program icon, menu, accelerators and document template string.
 #define IDR_MAINFRAME 128
 
 // Tray icon images.
@@ -13,28 +17,10 @@
 #define IDI_TRAY_CHANGING 140
 #define IDI_TRAY_MAXIMIZED 141
 
-// Window message of the tray icon's mouse events.
-#define WM_TRAY_NOTIFY 32783
+// The tray icon's own id in the notification area.
+#define ID_TRAY_ICON 128
 
-// Framework standard ids.
-#define ID_FILE_NEW 57600
-#define ID_FILE_OPEN 57601
-#define ID_FILE_SAVE 57603
-#define ID_EDIT_COPY 57634
-#define ID_EDIT_CUT 57635
-#define ID_EDIT_PASTE 57637
-#define ID_EDIT_UNDO 57643
-#define ID_NEXT_PANE 57680
-#define ID_PREV_PANE 57681
-#define ID_APP_ABOUT 57664
-#define ID_APP_EXIT 57665
-#define ID_HELP_INDEX 57670
-#define ID_HELP_FILE ID_HELP_INDEX
-#define ID_ABOUT ID_APP_ABOUT
-#define AFX_IDS_APP_TITLE 57344
-#define AFX_IDS_IDLEMESSAGE 57345
-
-// The program's commands: the protocol with the remote control as well.
+// Commands: the program's vocabulary, and the protocol of the remote control.
 #define ID_PROPERTIES 32771
 #define ID_NO_PAPER 32772
 #define ID_STOP_GO 32773
@@ -53,12 +39,15 @@
 #define ID_MENU_CANCEL 32787
 #define ID_LEFT_CLICK 32788
 
-// The view's controls.
-#define IDC_GROUP_LIST 57346
-#define IDC_FILE_LIST 57347
-#define IDC_SCRATCH_LIST 57348
-#define IDC_RANDOM_LIST 57349
-#define IDC_COUNTDOWN 65535
+// Not a command: the window message of the tray icon's mouse events.
+#define WM_TRAY_NOTIFY 32783
+
+// The view's list boxes, the program's ordered string lists.
+#define IDC_GROUP_LIST 57346    // mirror of the group list, never sorted
+#define IDC_FILE_LIST 57347     // pictures of the current group
+#define IDC_SCRATCH_LIST 57348  // names matched by the last listing pattern
+#define IDC_RANDOM_LIST 57349   // staging list of the "Rand2" shuffle
+#define IDC_COUNTDOWN 65535     // the seconds left (the resource compiler's "static" id)
 
 // The About dialog.
 #define IDD_ABOUTBOX 100

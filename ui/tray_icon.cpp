@@ -1,4 +1,4 @@
-// Shell_NotifyIconA with the classic record: window, id 128, message, icon and tip.
+// Shell_NotifyIconA with the classic record: window, id, message, icon and tip.
 #include "ui/tray_icon.h"
 #include <shellapi.h>
 #include <cstddef>
@@ -45,7 +45,7 @@ BOOL TrayIcon::CallShell(DWORD op, UINT iconId) {
     std::memset(&nid, 0, sizeof nid);
     nid.cbSize = kRecordSize;
     nid.hWnd = owner_;
-    nid.uID = kId;
+    nid.uID = ID_TRAY_ICON;
     nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     nid.uCallbackMessage = WM_TRAY_NOTIFY;
     nid.hIcon = icon.get();

@@ -4,7 +4,6 @@
 
 class TrayIcon {
 public:
-    static constexpr UINT kId = 128;
     static constexpr const char kTip[] = "MovAni32";
 
     // `owner` receives the icon's mouse messages; the images come from `module`'s resources.

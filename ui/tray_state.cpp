@@ -1,17 +1,18 @@
 // Tray image for the current state and the plan of one tray update.
 #include "ui/tray_state.h"
+#include "settings/settings_codes.h"
 #include "ui/resource.h"
 
 namespace mov {
 
 int TrayIconForState(int change, int wrightButton) {
-    if (change == 3) return IDI_TRAY_STOPPED;
+    if (change == kChangeNo) return IDI_TRAY_STOPPED;
     switch (wrightButton) {
-    case 0: return IDI_TRAY_REMOVE;
-    case 1: return IDI_TRAY_NEXT;
-    case 2: return IDI_TRAY_PREV;
-    case 3: return IDI_TRAY_INACT;
-    case 4: return IDI_TRAY_TILE;
+    case kButtonNo: return IDI_TRAY_REMOVE;
+    case kButtonNext: return IDI_TRAY_NEXT;
+    case kButtonPrev: return IDI_TRAY_PREV;
+    case kButtonInact: return IDI_TRAY_INACT;
+    case kButtonTile: return IDI_TRAY_TILE;
     default: return IDR_MAINFRAME;
     }
 }

@@ -6,8 +6,8 @@ namespace mov {
 // The shell's operations on a notification-area icon (same values as NIM_ADD/MODIFY/DELETE).
 enum TrayOp : unsigned { kTrayAdd = 0, kTrayModify = 1, kTrayDelete = 2 };
 
-// The icon for the current state: stopped when Change is 3 ("No"), otherwise the image of the
-// tray buttons' pair of actions; Hide and unknown values show the application icon.
+// The icon for the current state: stopped when Change is kChangeNo, otherwise the image of the
+// tray buttons' pair of actions; kButtonHide and unknown values show the application icon.
 int TrayIconForState(int change, int wrightButton);
 
 // One tray update: whether the shell is called at all and with which operation.

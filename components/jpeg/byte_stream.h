@@ -1,7 +1,8 @@
-// The converter's view of files: a sequential reader and a positioned writer.
+// The converter's view of files: a sequential reader; it writes through image/'s ByteSink.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include "image/byte_sink.h"
 
 namespace jpeg {
 
@@ -10,13 +11,6 @@ public:
     virtual ~ByteReader() = default;
     // Reads up to `size` bytes; returns how many (0 at the end or on a read error).
     virtual size_t Read(void* buf, size_t size) = 0;
-};
-
-class ByteWriter {
-public:
-    virtual ~ByteWriter() = default;
-    // Writes all `size` bytes at `offset`; false on any failure.
-    virtual bool WriteAt(uint64_t offset, const void* data, size_t size) = 0;
 };
 
 // Reads from a block of memory the caller keeps alive.

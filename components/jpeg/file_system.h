@@ -6,7 +6,7 @@
 
 namespace jpeg {
 
-class FileWriter : public ByteWriter {
+class FileWriter : public mov::ByteSink {
 public:
     // Flushes and closes; false when anything written may be lost.
     virtual bool Close() = 0;

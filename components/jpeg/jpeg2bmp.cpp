@@ -3,19 +3,11 @@
 #include <string>
 #include "components/jpeg/command_line.h"
 #include "components/jpeg/convert_file.h"
-#include "framework/reg_key.h"
+#include "settings/busy_flag.h"
 
 namespace {
 
 enum ExitCode { kConverted = 0, kConversionFailed = 1, kBadArguments = 2 };
-
-// The caller waits on this value; it is cleared whatever happened, so it never waits
-// out its whole timeout for a converter that has already given up.
-void ClearBusyFlag() {
-    fw::RegKey key;
-    if (key.Create(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group") == ERROR_SUCCESS)
-        key.SetDword("LhaArchiveing", 0);
-}
 
 int Run() {
     std::string jpegPath, bmpPath;
@@ -36,6 +28,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     } catch (...) {
         code = kConversionFailed;
     }
-    ClearBusyFlag();
+    // The caller waits on the flag; it is cleared whatever happened, so it never waits out
+    // its whole timeout for a converter that has already given up.
+    mov::SetBusyFlag(0);
     return code;
 }

@@ -1,4 +1,5 @@
-// JPEG to BMP on libjpeg: errors come back by longjmp, rows go straight to their file place.
+// JPEG to BMP on libjpeg: errors come back by longjmp, rows go to the BMP writer as they
+// are decoded.
 #include "components/jpeg/jpeg_convert.h"
 
 #include <csetjmp>
@@ -12,9 +13,9 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "components/jpeg/bmp_layout.h"
 #include "components/jpeg/exif_orientation.h"
 #include "components/jpeg/truncation_guard.h"
+#include "image/bmp.h"
 
 namespace jpeg {
 
@@ -124,7 +125,7 @@ void ReverseRow(uint8_t* row, uint32_t width) {
 // Everything that must survive a longjmp lives here, not in the function that calls setjmp.
 class Decoder {
 public:
-    Decoder(ByteReader& in, ByteWriter& out, const ConvertOptions& options)
+    Decoder(ByteReader& in, mov::ByteSink& out, const ConvertOptions& options)
         : guard_(in), out_(out), options_(options) {}
     ~Decoder() {
         if (created_) jpeg_destroy_decompress(&cinfo_);
@@ -138,7 +139,8 @@ private:
     ConvertStatus WriteTurned();
 
     TruncationGuard guard_;
-    ByteWriter& out_;
+    mov::ByteSink& out_;
+    mov::BmpWriter writer_;
     ConvertOptions options_;
     jpeg_decompress_struct cinfo_{};
     ErrorManager err_{};
@@ -151,8 +153,9 @@ private:
     bool inverted_ = false;
     uint32_t width_ = 0;   // decoded picture
     uint32_t height_ = 0;
-    BmpLayout layout_;     // written picture, turned upright
-    std::vector<uint8_t> band_;
+    uint32_t outWidth_ = 0;  // written picture, turned upright
+    uint32_t outHeight_ = 0;
+    std::vector<uint8_t> band_;  // rows as the file stores them
     std::vector<uint8_t> cmykRows_;
     std::vector<uint8_t> whole_;
     std::vector<JSAMPROW> rowPointers_;
@@ -168,11 +171,13 @@ ConvertStatus Decoder::Run(ConvertInfo* info) {
     ConvertStatus status = Setup() ? ConvertStatus::kOk : failure_;
     if (status != ConvertStatus::kOk) return status;
     if (info) {
-        info->width = layout_.width;
-        info->height = layout_.height;
+        info->width = outWidth_;
+        info->height = outHeight_;
         info->orientation = orientation_;
     }
-    return orientation_ >= 5 ? WriteTurned() : WriteStraight();
+    status = orientation_ >= 5 ? WriteTurned() : WriteStraight();
+    if (status == ConvertStatus::kOk && writer_.Close() != mov::BmpStatus::Ok) status = ConvertStatus::kWriteFailed;
+    return status;
 }
 
 bool Decoder::Setup() {
@@ -204,17 +209,19 @@ bool Decoder::Setup() {
     jpeg_calc_output_dimensions(&cinfo_);
     width_ = cinfo_.output_width;
     height_ = cinfo_.output_height;
-    bool turned = orientation_ >= 5;
-    if (!MakeBmpLayout(turned ? height_ : width_, turned ? width_ : height_, options_.maxFileSize, layout_)) {
+    const bool turned = orientation_ >= 5;
+    outWidth_ = turned ? height_ : width_;
+    outHeight_ = turned ? width_ : height_;
+    // JPEG sides reach 65535, so the pixel count is checked in 64 bits before the int sides.
+    const uint64_t fileSize = mov::BmpFileSize(static_cast<int>(outWidth_), static_cast<int>(outHeight_), 24);
+    if (uint64_t{outWidth_} * outHeight_ > mov::kMaxPixels || fileSize == 0 || fileSize > options_.maxFileSize) {
         failure_ = ConvertStatus::kTooLarge;
         return false;
     }
-
-    uint8_t header[kBmpHeaderSize];
-    WriteBmpHeader(layout_, header);
-    if (!out_.WriteAt(0, header, sizeof header)) {
-        failure_ = ConvertStatus::kWriteFailed;
-        return false;
+    switch (writer_.Open(out_, static_cast<int>(outWidth_), static_cast<int>(outHeight_), 24)) {
+    case mov::BmpStatus::Ok: break;
+    case mov::BmpStatus::NoMemory: failure_ = ConvertStatus::kNoMemory; return false;
+    default: failure_ = ConvertStatus::kWriteFailed; return false;
     }
     jpeg_start_decompress(&cinfo_);
     return true;
@@ -241,7 +248,7 @@ void Decoder::ReadBand(uint8_t* const* rows, uint32_t count) {
 // Orientations 1-4: each decoded row is one BMP row, perhaps mirrored; a band of rows
 // fills one contiguous stretch of the file.
 ConvertStatus Decoder::WriteStraight() {
-    const uint32_t stride = layout_.stride;
+    const size_t stride = writer_.fileStride();
     band_.assign(static_cast<size_t>(kBandRows) * stride, 0);  // padding bytes stay zero
     rowPointers_.resize(kBandRows);
     if (cmyk_) cmykRows_.resize(static_cast<size_t>(kBandRows) * width_ * 4);
@@ -256,9 +263,8 @@ ConvertStatus Decoder::WriteStraight() {
         if (mirrored) {
             for (uint32_t i = 0; i < n; ++i) ReverseRow(rows[i], width_);
         }
-        uint32_t firstFileRow = upsideDown ? y : height_ - y - n;
-        if (!out_.WriteAt(kBmpHeaderSize + static_cast<uint64_t>(firstFileRow) * stride, band_.data(),
-                          static_cast<size_t>(n) * stride))
+        const uint32_t top = upsideDown ? height_ - y - n : y;
+        if (writer_.WriteFileRows(static_cast<int>(top), static_cast<int>(n), band_.data()) != mov::BmpStatus::Ok)
             return ConvertStatus::kWriteFailed;
         y += n;
     }
@@ -279,15 +285,16 @@ ConvertStatus Decoder::WriteTurned() {
         y += n;
     }
 
-    const uint32_t outW = layout_.width, outH = layout_.height, stride = layout_.stride;
+    const uint32_t outW = outWidth_, outH = outHeight_;
+    const size_t stride = writer_.fileStride();
     band_.assign(static_cast<size_t>(kBandRows) * stride, 0);
     const bool fromRight = orientation_ == 7 || orientation_ == 8;   // output row oy reads source column W-1-oy
     const bool fromBottom = orientation_ == 6 || orientation_ == 7;  // output column ox reads source row H-1-ox
     for (uint32_t fileRow = 0; fileRow < outH;) {
         uint32_t n = outH - fileRow < kBandRows ? outH - fileRow : kBandRows;
-        // Band row i is output row oy = outH-1-(fileRow+i), read from source column sx(oy);
-        // the n columns of a band sit side by side in each source row, so walk source
-        // rows and copy short runs rather than striding down whole columns.
+        // Band row i is file row fileRow+i, output row oy = outH-1-(fileRow+i), read from
+        // source column sx(oy); the n columns of a band sit side by side in each source row,
+        // so walk source rows and copy short runs rather than striding down whole columns.
         uint32_t oyFirst = outH - 1 - fileRow;
         for (uint32_t ox = 0; ox < outW; ++ox) {
             uint32_t sy = fromBottom ? height_ - 1 - ox : ox;
@@ -301,8 +308,8 @@ ConvertStatus Decoder::WriteTurned() {
                 dst[2] = p[2];
             }
         }
-        if (!out_.WriteAt(kBmpHeaderSize + static_cast<uint64_t>(fileRow) * stride, band_.data(),
-                          static_cast<size_t>(n) * stride))
+        const uint32_t top = outH - fileRow - n;
+        if (writer_.WriteFileRows(static_cast<int>(top), static_cast<int>(n), band_.data()) != mov::BmpStatus::Ok)
             return ConvertStatus::kWriteFailed;
         fileRow += n;
     }
@@ -311,7 +318,7 @@ ConvertStatus Decoder::WriteTurned() {
 
 }  // namespace
 
-ConvertStatus ConvertJpegToBmp(ByteReader& in, ByteWriter& out, const ConvertOptions& options, ConvertInfo* info) {
+ConvertStatus ConvertJpegToBmp(ByteReader& in, mov::ByteSink& out, const ConvertOptions& options, ConvertInfo* info) {
     try {
         Decoder d(in, out, options);
         return d.Run(info);

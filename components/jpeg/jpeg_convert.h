@@ -1,4 +1,5 @@
-// JPEG to 24-bit bottom-up BMP, decoded and written a band of rows at a time.
+// JPEG to 24-bit bottom-up BMP, decoded a band of rows at a time and written through
+// image/'s streaming BMP writer.
 #pragma once
 #include <cstdint>
 #include "components/jpeg/byte_stream.h"
@@ -8,7 +9,7 @@ namespace jpeg {
 enum class ConvertStatus {
     kOk,          // the whole file was written (a truncated JPEG gives its decoded part, rest filled)
     kBadJpeg,     // not a JPEG, or one libjpeg cannot decode
-    kTooLarge,    // its BMP would not fit the 32-bit size fields (or the caller's limit)
+    kTooLarge,    // more than kMaxPixels, or a BMP beyond the caller's limit
     kWriteFailed, // the writer refused bytes
     kNoMemory,
 };
@@ -24,7 +25,7 @@ struct ConvertInfo {
     int orientation = 1;
 };
 
-ConvertStatus ConvertJpegToBmp(ByteReader& in, ByteWriter& out, const ConvertOptions& options = {},
+ConvertStatus ConvertJpegToBmp(ByteReader& in, mov::ByteSink& out, const ConvertOptions& options = {},
                                ConvertInfo* info = nullptr);
 
 }  // namespace jpeg

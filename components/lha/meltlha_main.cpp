@@ -5,18 +5,13 @@
 #include "components/lha/lha_command_line.h"
 #include "components/lha/lha_win_codepage.h"
 #include "components/lha/unlha32.h"
-#include "framework/reg_key.h"
+#include "settings/busy_flag.h"
 
 namespace {
 
-const char kGroupKey[] = "Software\\Farnwick\\MovAni32\\Group";
-
 enum ExitCode { kDone = 0, kFailed = 1, kBadArgs = 2, kNoLibrary = 3, kCrashed = 4 };
 
-void ClearBusyFlag() {
-    fw::RegKey key;
-    if (key.Create(HKEY_CURRENT_USER, kGroupKey) == ERROR_SUCCESS) key.SetDword("LhaArchiveing", 0);
-}
+void ClearBusyFlag() { mov::SetBusyFlag(0); }
 
 // A crash must not leave the main program waiting out its whole timeout.
 LONG WINAPI OnCrash(EXCEPTION_POINTERS*) {

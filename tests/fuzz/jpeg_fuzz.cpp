@@ -4,23 +4,23 @@
 #include <cstring>
 #include <string>
 
-#include "components/jpeg/bmp_layout.h"
 #include "components/jpeg/command_line.h"
 #include "components/jpeg/exif_orientation.h"
 #include "components/jpeg/jpeg_convert.h"
+#include "image/bmp.h"
 
 namespace {
 
 // Checks what the converter promises about its output: the header first, then every
 // pixel byte of the declared file exactly once, nothing outside it.
-class CheckedSink : public jpeg::ByteWriter {
+class CheckedSink : public mov::ByteSink {
 public:
     bool WriteAt(uint64_t offset, const void* data, size_t size) override {
         const uint8_t* p = static_cast<const uint8_t*>(data);
         if (fileSize_ == 0) {
-            if (offset != 0 || size != jpeg::kBmpHeaderSize || p[0] != 'B' || p[1] != 'M') std::abort();
+            if (offset != 0 || size != mov::kBmpHeadersSize || p[0] != 'B' || p[1] != 'M') std::abort();
             fileSize_ = p[2] | p[3] << 8 | p[4] << 16 | uint64_t(p[5]) << 24;
-        } else if (offset < jpeg::kBmpHeaderSize || offset + size > fileSize_) {
+        } else if (offset < mov::kBmpHeadersSize || offset + size > fileSize_) {
             std::abort();
         }
         written_ += size;

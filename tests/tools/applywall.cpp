@@ -12,12 +12,13 @@
 #include "engine/desktop_writer.h"
 #include "engine/image_prep.h"
 #include "engine/work_files.h"
+#include "settings/settings_codes.h"
 
 int main(int argc, char** argv) {
     mov::SettingsRecord s;
     mov::FitOverride fit;
-    s.OsKind = 3;
-    s.ActiveDeskTopMode = 2;
+    s.OsKind = mov::kOs2000;
+    s.ActiveDeskTopMode = mov::kDesktopStandard;
     s.UserName = "applywall";
     char tmp[MAX_PATH] = {};
     GetEnvironmentVariableA("TEMP", tmp, sizeof tmp);
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
         mov::ConvertJpeg(s, picture, desktop);
     else if (s.Adjust >= 3)
         CopyFileA(picture.c_str(), (desktop = mov::WorkBitmapPath(s)).c_str(), FALSE);
-    writer.ApplyWallpaper(desktop, picture, 0);
+    writer.ApplyWallpaper(desktop, picture, false);
     writer.CompleteChange(true);
     return 0;
 }

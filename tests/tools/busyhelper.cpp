@@ -2,7 +2,7 @@
 // "clear" waits MS milliseconds, then sets LhaArchiveing to 0 as a converter does when
 // done; "keep" ends without touching it, as a program that crashed would.
 #include <windows.h>
-#include "settings/busy_handshake.h"
+#include "settings/busy_flag.h"
 #include <cstdlib>
 #include <cstring>
 

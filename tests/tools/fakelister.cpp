@@ -2,7 +2,7 @@
 // "archive" is a text file of member names, copied to LISTFILE as the listing; a missing
 // archive writes nothing. Either way it clears LhaArchiveing, as the real program does.
 #include <windows.h>
-#include "settings/busy_handshake.h"
+#include "settings/busy_flag.h"
 #include <cstdio>
 
 int main(int argc, char** argv) {

@@ -8,31 +8,24 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include "framework/reg_key.h"
+#include "settings/registry_paths.h"
 
 namespace {
 
-const char kDesktop[] = "Control Panel\\Desktop";
-const char kCopy[] = "Software\\Farnwick\\MovAni32\\Desktop";
 const char* const kNames[] = {"TileWallpaper", "WallpaperStyle", "WallpaperOriginX"};
 
 int Sync() {
-    HKEY desk, copy;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_READ, &desk) != ERROR_SUCCESS) return 1;
-    char cls[] = "REG_DWORD";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kCopy, 0, cls, 0, KEY_ALL_ACCESS, nullptr, &copy, nullptr) != ERROR_SUCCESS) {
-        RegCloseKey(desk);
-        return 1;
-    }
+    fw::RegKey desk, copy;
+    if (desk.Open(HKEY_CURRENT_USER, mov::kDesktopKey) != ERROR_SUCCESS) return 1;
+    if (copy.Create(HKEY_CURRENT_USER, mov::kDesktopCopyKey) != ERROR_SUCCESS) return 1;
     for (const char* name : kNames) {
-        char buf[256] = {};
-        DWORD type = 0, size = sizeof buf - 1;
-        if (RegQueryValueExA(desk, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) == ERROR_SUCCESS)
-            RegSetValueExA(copy, name, 0, REG_SZ, reinterpret_cast<BYTE*>(buf), static_cast<DWORD>(std::strlen(buf) + 1));
+        std::string text;
+        if (desk.QueryString(name, text) == ERROR_SUCCESS)
+            copy.SetString(name, text);
         else
-            RegDeleteValueA(copy, name);
+            copy.Delete(name);
     }
-    RegCloseKey(copy);
-    RegCloseKey(desk);
     return 0;
 }
 

@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include "image/bmp.h"
-#include "image_test_util.h"
+#include "test_support.h"
 
 using mov::Bitmap;
 using mov::BmpInfo;
 using mov::BmpStatus;
-using namespace testutil;
+using namespace testsupport;
 
 namespace {
 
@@ -90,11 +90,11 @@ protected:
 TEST_F(BmpFormats, ReadsEveryKindImageMagickWritesBottomUpAndTopDown) {
     for (const Variant& v : kVariants) {
         const std::string path = dir / (std::string(v.name) + ".bmp");
-        ASSERT_TRUE(Convert("'" + source + "' " + v.convertArgs + "'" + path + "'")) << v.name;
+        ASSERT_TRUE(Convert(Quote(source) + " " + v.convertArgs + "'" + path + "'")) << v.name;
         CheckAgainstConvert(path, v, false);
         if (v.headerSize != 12 && v.compression != 1) {
             const std::string td = dir / (std::string(v.name) + "-td.bmp");
-            WriteAll(td, TopDown(ReadAll(path)));
+            WriteFile(td, TopDown(ReadFile(path)));
             CheckAgainstConvert(td, v, true);
         }
     }
@@ -104,22 +104,22 @@ TEST_F(BmpFormats, ReadsPlain16BitV4AndOs2Headers) {
     // 5-5-5 without bit fields: the masks after the header are then not used.
     const std::string p555 = dir / "555.bmp", plain = dir / "plain555.bmp";
     ASSERT_TRUE(Convert("'" + source + "' -define bmp:subtype=RGB555 bmp3:'" + p555 + "'"));
-    std::vector<std::uint8_t> f = ReadAll(p555);
+    std::vector<std::uint8_t> f = ReadFile(p555);
     SetLe32(f, 30, 0);
-    WriteAll(plain, f);
+    WriteFile(plain, f);
     CheckAgainstConvert(plain, {"plain555", "", 40, 16, 0, 1}, false);
 
     // Bit fields after a 40-byte header: the 5-6-5 file with its V5 header cut down.
     const std::string v5 = dir / "v5.bmp", info565 = dir / "info565.bmp";
     ASSERT_TRUE(Convert("'" + source + "' -define bmp:subtype=RGB565 bmp:'" + v5 + "'"));
-    f = ReadAll(v5);
+    f = ReadFile(v5);
     std::vector<std::uint8_t> cut(f.begin(), f.begin() + 54);
     cut.insert(cut.end(), f.begin() + 54, f.begin() + 66);  // the red, green and blue masks
     cut.insert(cut.end(), f.begin() + 14 + 124, f.end());
     SetLe32(cut, 14, 40);
     SetLe32(cut, 10, Le32(f, 10) - (124 - 52));
     SetLe32(cut, 2, static_cast<std::uint32_t>(cut.size()));
-    WriteAll(info565, cut);
+    WriteFile(info565, cut);
     CheckAgainstConvert(info565, {"info565", "", 40, 16, 3, 1}, false);
 
     // A V4 header, and an OS/2 2.x header of 64 bytes, around 24-bit rows.
@@ -127,7 +127,7 @@ TEST_F(BmpFormats, ReadsPlain16BitV4AndOs2Headers) {
     ASSERT_TRUE(Convert("'" + source + "' -type TrueColor bmp3:'" + info24 + "'"));
     for (std::uint32_t size : {108u, 64u}) {
         const std::string path = dir / ("h" + std::to_string(size) + ".bmp");
-        WriteAll(path, LongerHeader(ReadAll(info24), size));
+        WriteFile(path, LongerHeader(ReadFile(info24), size));
         CheckAgainstConvert(path, {"longer header", "", size, 24, 0, 0}, false);
     }
 }
@@ -139,7 +139,7 @@ TEST_F(BmpFormats, WritesWhatImageMagickAndWeReadBack) {
             const Bitmap pic = Pattern(w, 3);
             const std::string path = dir / "out.bmp";
             ASSERT_EQ(mov::WriteBmpFile(path.c_str(), pic, bits), BmpStatus::Ok);
-            const std::vector<std::uint8_t> f = ReadAll(path);
+            const std::vector<std::uint8_t> f = ReadFile(path);
             const std::size_t stride = (std::size_t(w) * bits + 31) / 32 * 4;
             EXPECT_EQ(f.size(), 54 + stride * 3);
             EXPECT_EQ(Le32(f, 2), f.size());
@@ -169,7 +169,7 @@ TEST(BmpWriter, TakesRowsInAnyOrderAndRemovesUnfinishedFiles) {
         EXPECT_EQ(w.WriteRow(5, pic.row(0)), BmpStatus::BadArgument);
         ASSERT_EQ(w.Close(), BmpStatus::Ok);
     }
-    EXPECT_EQ(ReadAll(a), ReadAll(b));
+    EXPECT_EQ(ReadFile(a), ReadFile(b));
 
     // One row missing: Close fails and the file is gone; likewise when never closed.
     {
@@ -177,19 +177,19 @@ TEST(BmpWriter, TakesRowsInAnyOrderAndRemovesUnfinishedFiles) {
         ASSERT_EQ(w.Open(b.c_str(), 6, 5, 24), BmpStatus::Ok);
         for (int y = 0; y < 4; ++y) w.WriteRow(y, pic.row(y));
         EXPECT_NE(w.Close(), BmpStatus::Ok);
-        EXPECT_FALSE(fs::exists(b));
+        EXPECT_FALSE(Exists(b));
     }
     {
         mov::BmpWriter w;
         ASSERT_EQ(w.Open(b.c_str(), 6, 5, 32), BmpStatus::Ok);
         w.WriteRow(0, pic.row(0));
     }
-    EXPECT_FALSE(fs::exists(b));
+    EXPECT_FALSE(Exists(b));
 
     // An existing file is replaced; a folder that does not exist fails to open.
-    WriteAll(b, std::vector<std::uint8_t>(5000, 0xAB));
+    WriteFile(b, std::vector<std::uint8_t>(5000, 0xAB));
     ASSERT_EQ(mov::WriteBmpFile(b.c_str(), pic), BmpStatus::Ok);
-    EXPECT_EQ(ReadAll(a), ReadAll(b));
+    EXPECT_EQ(ReadFile(a), ReadFile(b));
     EXPECT_EQ(mov::WriteBmpFile((dir / "missing/x.bmp").c_str(), pic), BmpStatus::OpenFailed);
     mov::BmpWriter w;
     EXPECT_EQ(w.Open(b.c_str(), 6, 5, 16), BmpStatus::BadArgument);

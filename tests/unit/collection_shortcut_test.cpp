@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "collection/shortcut_resolver.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -53,6 +54,26 @@ TEST(ShortcutResolver, Win2000IgnoresWideStringsAndColonsWithoutBackslash) {
     ShortcutTarget t = Resolve(lnk, 3);
     EXPECT_EQ(t.kind, 1);
     EXPECT_EQ(t.path, "C:\\real.Bmp");
+}
+
+TEST(ShortcutResolver, ShiftJisNamesWithABackslashByteKeepTheirPath) {
+    // 表 ソ 能 予 十 end in 0x5C; before that byte and the folder's own backslash stood
+    // side by side, which looked like the start of a network path.
+    const char* const names[] = {"\x95\x5C", "\x83\x5C", "\x94\x5C", "\x97\x5C", "\x8F\x5C", "\x83\x5C\x8F\x5C"};
+    const std::string header("L\0\0\0\x01\x14\x02\x81\x95", 9);  // binary bytes before the path
+    for (const char* name : names) {
+        const std::string path = std::string("C:\\pics\\") + name + "\\a.bmp";
+        for (int os : {mov::kOsNt3, mov::kOs9x, mov::kOsNt4, mov::kOs2000}) {
+            const std::string tail = os == mov::kOs9x ? "D:\\WORK" : "tail";  // 9x skips the file's last ':'
+            ShortcutTarget t = Resolve(header + Z(path.c_str()) + tail, os);
+            EXPECT_EQ(t.kind, 1) << os << " " << path;
+            EXPECT_EQ(t.path, path) << os;
+        }
+    }
+    // A real share after such a character is still found.
+    const std::string share = std::string("\\\\srv\\\x95\x5C");
+    ShortcutTarget t = Resolve(Z(share.c_str()) + Z("a.jpg"), mov::kOs2000);
+    EXPECT_EQ(t.path, share + "\\a.jpg");
 }
 
 TEST(ShortcutResolver, NothingUsableGivesKindZero) {

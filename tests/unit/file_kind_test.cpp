@@ -15,20 +15,22 @@ TEST(FileKind, AcceptsOnlyTheFixedSpellings) {
         EXPECT_EQ(KindOfName(n), FileKind::Other) << n;
 }
 
-TEST(FileKind, ComparesOnlyTheEnd) {
-    EXPECT_EQ(KindOfName("pics.bmp\\x.txt"), FileKind::Other);
-    EXPECT_EQ(KindOfName("C:\\My Pictures.lzh\\sky.bmp"), FileKind::Bitmap);
-    EXPECT_EQ(KindOfName("a.bmp "), FileKind::Other);
-    EXPECT_EQ(KindOfName("a.JPEGS"), FileKind::Other);
-    EXPECT_EQ(KindOfName("abmp"), FileKind::Other);
-}
-
-TEST(FileKind, ShortNamesAreComparedWhole) {
-    EXPECT_EQ(KindOfName(""), FileKind::Other);
-    EXPECT_EQ(KindOfName("bmp"), FileKind::Other);
-    EXPECT_EQ(KindOfName(".bmp"), FileKind::Bitmap);
-    EXPECT_EQ(KindOfName(".jpeg"), FileKind::Jpeg);
-    EXPECT_EQ(KindOfName("peg"), FileKind::Other);
+TEST(FileKind, ComparesOnlyTheEndAndShortNamesWhole) {
+    struct { const char* name; FileKind kind; } table[] = {
+        // Only the end counts.
+        {"pics.bmp\\x.txt", FileKind::Other},
+        {"C:\\My Pictures.lzh\\sky.bmp", FileKind::Bitmap},
+        {"a.bmp ", FileKind::Other},
+        {"a.JPEGS", FileKind::Other},
+        {"abmp", FileKind::Other},
+        // Names no longer than an extension are compared whole.
+        {"", FileKind::Other},
+        {"bmp", FileKind::Other},
+        {".bmp", FileKind::Bitmap},
+        {".jpeg", FileKind::Jpeg},
+        {"peg", FileKind::Other},
+    };
+    for (const auto& row : table) EXPECT_EQ(KindOfName(row.name), row.kind) << row.name;
 }
 
 TEST(FileKind, ShiftJisNamesKeepTheirExtension) {

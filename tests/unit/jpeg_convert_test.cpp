@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "components/jpeg/bmp_layout.h"
 #include "components/jpeg/convert_file.h"
 #include "components/jpeg/exif_orientation.h"
-#include "jpeg_test_support.h"
+#include "image/bmp.h"
+#include "jpeg_fixture.h"
+#include "test_support.h"
 
-using namespace jpegtest;
+using namespace testsupport;
+using mov::Bitmap;
 
 namespace {
 
@@ -27,7 +29,7 @@ std::string MakeSource(const ScratchDir& dir, uint32_t w, uint32_t h) {
 }
 
 // Our conversion of `jpeg`, read back; also checks the file is exactly the size the header says.
-bool Ours(const std::string& jpeg, const std::string& bmp, Image& out) {
+bool Ours(const std::string& jpeg, const std::string& bmp, Bitmap& out) {
     if (jpeg::ConvertJpegFile(jpeg::HostFileSystem(), jpeg, bmp) != jpeg::FileStatus::kOk) return false;
     std::vector<uint8_t> b = ReadFile(bmp);
     if (b.size() < 54) return false;
@@ -36,7 +38,7 @@ bool Ours(const std::string& jpeg, const std::string& bmp, Image& out) {
     EXPECT_EQ(declared, b.size());
     EXPECT_EQ(bpp, 24u);
     EXPECT_FALSE(Exists(jpeg::TempPathFor(bmp)));
-    return ReadBmp(bmp, out);
+    return mov::ReadBmpFile(bmp.c_str(), &out) == mov::BmpStatus::Ok;
 }
 
 struct Kind {
@@ -75,11 +77,11 @@ TEST_P(JpegKinds, MatchDjpegPixelForPixel) {
     std::string src = MakeSource(dir, k.width, k.height);
     std::string jpg = dir / "in.jpg";
     ASSERT_TRUE(Shell(k.make(src, jpg))) << k.name;
-    Image ref, ours;
-    ASSERT_TRUE(DjpegReference(jpg, dir / "ref.bmp", ref));
+    Bitmap ref, ours;
+    ASSERT_TRUE(DjpegReference(jpg, dir / "ref.bmp", &ref));
     ASSERT_TRUE(Ours(jpg, dir / "out.bmp", ours));
-    EXPECT_EQ(ours.width, k.width);
-    EXPECT_EQ(ours.height, k.height);
+    EXPECT_EQ(ours.width(), int(k.width));
+    EXPECT_EQ(ours.height(), int(k.height));
     EXPECT_EQ(Psnr(ours, ref), 1000) << "PSNR " << Psnr(ours, ref);
 
     // Row padding is zero.
@@ -102,16 +104,22 @@ TEST(JpegCmyk, PlainInvertedAndYcckAllGiveTheSameColour) {
         {"plain", plainRed, false, false}, {"adobe", adobeRed, true, false}, {"ycck", adobeRed, true, true}};
     for (const Case& c : cases) {
         std::string jpg = dir / (std::string(c.name) + ".jpg");
-        WriteFile(jpg, EncodeCmyk(9, 7, c.cmyk, c.adobe, c.ycck));
-        Image ours;
+        JpegShape shape;
+        shape.width = 9;
+        shape.height = 7;
+        shape.cmyk = true;
+        shape.adobeMarker = c.adobe;
+        shape.ycck = c.ycck;
+        WriteFile(jpg, EncodeJpeg(shape, [&](uint32_t, uint32_t, uint8_t* px) { std::copy(c.cmyk, c.cmyk + 4, px); }));
+        Bitmap ours;
         ASSERT_TRUE(Ours(jpg, dir / "out.bmp", ours)) << c.name;
-        const uint8_t* p = ours.At(4, 3);
-        EXPECT_GE(p[0], 250) << c.name;
-        EXPECT_LE(p[1], 5) << c.name;
-        EXPECT_LE(p[2], 5) << c.name;
+        const mov::Bgr p = ours.At(4, 3);
+        EXPECT_GE(p.r, 250) << c.name;
+        EXPECT_LE(p.g, 5) << c.name;
+        EXPECT_LE(p.b, 5) << c.name;
         if (c.adobe) {  // djpeg reads marked files the same way
-            Image ref;
-            ASSERT_TRUE(DjpegReference(jpg, dir / "ref.bmp", ref));
+            Bitmap ref;
+            ASSERT_TRUE(DjpegReference(jpg, dir / "ref.bmp", &ref));
             EXPECT_EQ(Psnr(ours, ref), 1000) << c.name;
         }
     }
@@ -122,7 +130,7 @@ TEST(JpegCmyk, PlainInvertedAndYcckAllGiveTheSameColour) {
 // the same way for an exact comparison.
 TEST(JpegOrientation, AllEightStandUpright) {
     ScratchDir dir("jpeg_orient");
-    const uint32_t W = 48, H = 36;  // 36: the last band of rows is partial
+    const int W = 48, H = 36;  // 36: the last band of rows is partial
     // Upright: red top-left, green top-right, blue bottom-left, white bottom-right.
     std::string upright = dir / "upright.ppm";
     ASSERT_TRUE(Shell(kConvert + " -size 24x18 xc:red xc:lime +append \\( -size 24x18 xc:blue xc:white +append \\)"
@@ -138,22 +146,22 @@ TEST(JpegOrientation, AllEightStandUpright) {
                         Quote(plain)));
         std::string tagged = dir / ("o" + std::to_string(k) + ".jpg");
         WriteFile(tagged, WithExifOrientation(ReadFile(plain), k, k % 2 == 0));
-        Image ours;
+        Bitmap ours;
         ASSERT_TRUE(Ours(tagged, dir / "out.bmp", ours));
-        ASSERT_EQ(ours.width, W);
-        ASSERT_EQ(ours.height, H);
-        auto near = [](const uint8_t* p, int r, int g, int b) {
-            return std::abs(p[0] - r) < 24 && std::abs(p[1] - g) < 24 && std::abs(p[2] - b) < 24;
+        ASSERT_EQ(ours.width(), W);
+        ASSERT_EQ(ours.height(), H);
+        auto near = [](mov::Bgr p, int r, int g, int b) {
+            return std::abs(p.r - r) < 24 && std::abs(p.g - g) < 24 && std::abs(p.b - b) < 24;
         };
         EXPECT_TRUE(near(ours.At(6, 4), 255, 0, 0));
         EXPECT_TRUE(near(ours.At(40, 4), 0, 255, 0));
         EXPECT_TRUE(near(ours.At(6, 32), 0, 0, 255));
         EXPECT_TRUE(near(ours.At(40, 32), 255, 255, 255));
 
-        Image ref, turned;
-        ASSERT_TRUE(DjpegReference(tagged, dir / "ref.bmp", ref));
+        Bitmap ref, turned;
+        ASSERT_TRUE(DjpegReference(tagged, dir / "ref.bmp", &ref));
         ASSERT_TRUE(Shell(kConvert + " " + Quote(dir / "ref.bmp") + " " + show[k] + " " + Quote(dir / "ref.ppm")));
-        ASSERT_TRUE(ReadPpm(dir / "ref.ppm", turned));
+        ASSERT_TRUE(ReadPpm(dir / "ref.ppm", &turned));
         EXPECT_EQ(Psnr(ours, turned), 1000);
     }
 }
@@ -185,11 +193,11 @@ TEST(JpegDamage, TruncatedBaselineMatchesDjpeg) {
     bytes.resize(bytes.size() * 6 / 10);
     std::string cut = dir / "cut.jpg";
     WriteFile(cut, bytes);
-    Image ours, ref;
+    Bitmap ours, ref;
     ASSERT_TRUE(Ours(cut, dir / "out.bmp", ours));
-    ASSERT_TRUE(DjpegReference(cut, dir / "ref.bmp", ref));
-    EXPECT_EQ(ours.width, 160u);
-    EXPECT_EQ(ours.height, 120u);
+    ASSERT_TRUE(DjpegReference(cut, dir / "ref.bmp", &ref));
+    EXPECT_EQ(ours.width(), 160);
+    EXPECT_EQ(ours.height(), 120);
     EXPECT_EQ(Psnr(ours, ref), 1000);
 }
 
@@ -201,7 +209,7 @@ TEST(JpegDamage, TruncatedProgressiveKeepsItsCompleteScans) {
     std::string jpg = dir / "full.jpg";
     ASSERT_TRUE(Shell(Im("-quality 90 -interlace Plane", MakeSource(dir, 160, 120), jpg)));
     const std::vector<uint8_t> full = ReadFile(jpg);
-    Image whole;
+    Bitmap whole;
     ASSERT_TRUE(Ours(jpg, dir / "whole.bmp", whole));
     size_t firstScan = 0;
     for (size_t i = 2; i + 1 < full.size() && !firstScan; ++i)
@@ -211,10 +219,10 @@ TEST(JpegDamage, TruncatedProgressiveKeepsItsCompleteScans) {
     int cuts = 0;
     for (size_t len = firstScan + 16; len < full.size(); len += 97, ++cuts) {
         WriteFile(dir / "cut.jpg", std::vector<uint8_t>(full.begin(), full.begin() + static_cast<long>(len)));
-        Image ours;
+        Bitmap ours;
         ASSERT_TRUE(Ours(dir / "cut.jpg", dir / "out.bmp", ours)) << "cut at " << len;
-        ASSERT_EQ(ours.width, 160u);
-        ASSERT_EQ(ours.height, 120u);
+        ASSERT_EQ(ours.width(), 160);
+        ASSERT_EQ(ours.height(), 120);
         if (len > full.size() * 9 / 10) worst = std::min(worst, Psnr(ours, whole));
     }
     EXPECT_GT(cuts, 20);
@@ -249,15 +257,14 @@ TEST(JpegDamage, BrokenFilesFailCleanlyOrDecodeWithoutHarm) {
     EXPECT_EQ(jpeg::ConvertJpegFile(jpeg::HostFileSystem(), dir / "missing.jpg", out), jpeg::FileStatus::kNoSource);
 }
 
-// A picture whose BMP would pass 4 GiB is refused before anything is decoded.
+// A picture whose BMP would pass 4 GiB (or the pixel cap, or the caller's limit) is refused
+// before anything is decoded.
 TEST(JpegLimits, TooLargeForTheBmpSizeFields) {
-    jpeg::BmpLayout l;
-    const uint32_t rowsFit = (UINT32_MAX - jpeg::kBmpHeaderSize) / 4;  // width 1: 4-byte rows
-    EXPECT_TRUE(jpeg::MakeBmpLayout(1, rowsFit, UINT32_MAX, l));
-    EXPECT_EQ(l.fileSize, jpeg::kBmpHeaderSize + uint64_t{4} * rowsFit);
-    EXPECT_FALSE(jpeg::MakeBmpLayout(1, rowsFit + 1, UINT32_MAX, l));
-    EXPECT_FALSE(jpeg::MakeBmpLayout(65535, 65535, UINT32_MAX, l));
-    EXPECT_FALSE(jpeg::MakeBmpLayout(0, 5, UINT32_MAX, l));
+    const int rowsFit = static_cast<int>((UINT32_MAX - mov::kBmpHeadersSize) / 4);  // width 1: 4-byte rows
+    EXPECT_EQ(mov::BmpFileSize(1, rowsFit, 24), mov::kBmpHeadersSize + uint64_t{4} * rowsFit);
+    EXPECT_EQ(mov::BmpFileSize(1, rowsFit + 1, 24), 0u);
+    EXPECT_EQ(mov::BmpFileSize(65535, 65535, 24), 0u);
+    EXPECT_EQ(mov::BmpFileSize(0, 5, 24), 0u);
 
     ScratchDir dir("jpeg_huge");
     std::string jpg = dir / "small.jpg";
@@ -265,13 +272,19 @@ TEST(JpegLimits, TooLargeForTheBmpSizeFields) {
     std::vector<uint8_t> b = ReadFile(jpg);
     for (size_t i = 2; i + 8 < b.size(); ++i)
         if (b[i] == 0xFF && b[i + 1] == 0xC0) { b[i + 5] = b[i + 7] = 0xFD; b[i + 6] = b[i + 8] = 0xE8; break; }
-    std::vector<uint8_t> in = b;
-    jpeg::MemoryReader reader(in.data(), in.size());
-    struct Sink : jpeg::ByteWriter {
+    struct Sink : mov::ByteSink {
         uint64_t bytes = 0;
         bool WriteAt(uint64_t, const void*, size_t n) override { bytes += n; return true; }
     } sink;
+    jpeg::MemoryReader reader(b.data(), b.size());
     EXPECT_EQ(jpeg::ConvertJpegToBmp(reader, sink), jpeg::ConvertStatus::kTooLarge);  // 65000 x 65000
+    EXPECT_EQ(sink.bytes, 0u);
+
+    const std::vector<uint8_t> small = ReadFile(jpg);  // 16 x 16: 822 bytes as a BMP
+    jpeg::ConvertOptions tight;
+    tight.maxFileSize = 821;
+    jpeg::MemoryReader again(small.data(), small.size());
+    EXPECT_EQ(jpeg::ConvertJpegToBmp(again, sink, tight), jpeg::ConvertStatus::kTooLarge);
     EXPECT_EQ(sink.bytes, 0u);
 }
 

@@ -5,9 +5,10 @@
 
 #include "components/jpeg/command_line.h"
 #include "components/jpeg/convert_file.h"
-#include "jpeg_test_support.h"
+#include "image/bmp.h"
+#include "test_support.h"
 
-using namespace jpegtest;
+using namespace testsupport;
 
 namespace {
 
@@ -41,9 +42,9 @@ TEST(JpegFile, ConvertingOverItsOwnSourceWorks) {
     std::string f = dir / "pic.jpg";
     ASSERT_TRUE(Shell("/usr/bin/convert -size 8x8 xc:orange -quality 90 " + Quote(f)));
     ASSERT_EQ(jpeg::ConvertJpegFile(jpeg::HostFileSystem(), f, f), jpeg::FileStatus::kOk);
-    Image img;
-    ASSERT_TRUE(ReadBmp(f, img));
-    EXPECT_EQ(img.width, 8u);
+    mov::BmpInfo info;
+    ASSERT_EQ(mov::ProbeBmpFile(f.c_str(), &info), mov::BmpStatus::Ok);
+    EXPECT_EQ(info.width, 8);
 }
 
 TEST(JpegCommandLine, PathsAsTheMainProgramQuotesThem) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include "engine/placement.h"
 #include "settings/settings_record.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ PictureSize Size(int w, int h) {
 
 SettingsRecord Centred(int adjust) {
     SettingsRecord s;
-    s.TileWallPaper = 0;
+    s.TileWallPaper = mov::kPlaceCentre;
     s.Adjust = adjust;
     return s;
 }
@@ -59,7 +60,7 @@ TEST(PictureSize, RatioIsIntegerAndSafeForHugeOrZeroSizes) {
 
 TEST(Placement, FixedTilingChoosesNoStyleAndGivesActiveDesktopTheShellPath) {
     SettingsRecord s;  // TileWallPaper 1
-    s.Adjust = 1;
+    s.Adjust = mov::kAdjustYes;
     auto p = DecidePlacement(s, Size(300, 200), true, 1024, false);
     EXPECT_EQ(p.tileText, "1");
     EXPECT_EQ(p.style, "");
@@ -71,8 +72,8 @@ TEST(Placement, FixedTilingChoosesNoStyleAndGivesActiveDesktopTheShellPath) {
 
 TEST(Placement, AutomaticTilingNeedsBothSidesStrictlySmaller) {
     SettingsRecord s;
-    s.AutoTile = 1;
-    s.TileWallPaper = 2;
+    s.AutoTile = mov::kAutoTileArmed;
+    s.TileWallPaper = mov::kPlaceAuto;
     struct { int w, h, tile; } cases[] = {{639, 479, 1}, {640, 100, 0}, {100, 480, 0}, {640, 480, 0}, {1, 1, 1}};
     for (auto c : cases) {
         auto p = DecidePlacement(s, Size(c.w, c.h), true, 1024, false);
@@ -83,8 +84,8 @@ TEST(Placement, AutomaticTilingNeedsBothSidesStrictlySmaller) {
 
 TEST(Placement, UndecidedAutomaticPlacementIsWrittenCentred) {
     SettingsRecord s;
-    s.AutoTile = 1;
-    s.TileWallPaper = 2;
+    s.AutoTile = mov::kAutoTileArmed;
+    s.TileWallPaper = mov::kPlaceAuto;
     auto p = DecidePlacement(s, PictureSize{}, true, 1024, false);
     EXPECT_EQ(p.tileWallPaper, 2);  // kept for the next change to decide
     EXPECT_EQ(p.tileText, "0");
@@ -123,7 +124,7 @@ TEST(Placement, TileOriginAlignsTilesToTheRightEdge) {
     EXPECT_EQ(DecidePlacement(s, Size(300, 200), false, 0, false).originText, "0");  // no desktop rect
     EXPECT_EQ(DecidePlacement(s, Size(2000, 200), true, 1024, false).originText, "-976");
     EXPECT_EQ(DecidePlacement(s, Size(2147483647, 1), true, 1024, false).originText, "-2147482623");
-    s.TileWallPaper = 0;
+    s.TileWallPaper = mov::kPlaceCentre;
     EXPECT_EQ(DecidePlacement(s, Size(300, 200), true, 1024, false).originText, "0");
     s.TiledatRight = 0;
     EXPECT_FALSE(DecidePlacement(s, Size(300, 200), true, 1024, false).writeOrigin);

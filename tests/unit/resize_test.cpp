@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "image/resize.h"
-#include "image_test_util.h"
+#include "test_support.h"
 
 using mov::Bitmap;
 
@@ -23,14 +23,14 @@ bool Streamed(const Bitmap& src, int w, int h, Bitmap* out) {
 
 TEST(Resize, StripsMatchTheWholePicture) {
     // Outputs above a megabyte come in several strips.
-    const Bitmap src = testutil::Pattern(300, 200);
+    const Bitmap src = testsupport::Pattern(300, 200);
     for (auto [w, h] : {std::pair{1400, 900}, std::pair{90, 61}, std::pair{300, 1300}, std::pair{300, 200}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
         Bitmap whole, strips;
         ASSERT_TRUE(whole.Allocate(w, h));
         ASSERT_TRUE(mov::ResizeInto(src, whole));
         ASSERT_TRUE(Streamed(src, w, h, &strips));
-        EXPECT_EQ(testutil::MaxDiff(whole, strips), 0);
+        EXPECT_EQ(testsupport::MaxDiff(whole, strips), 0);
     }
 }
 
@@ -52,7 +52,7 @@ TEST(Resize, FlatColourStaysFlatBothWays) {
 }
 
 TEST(Resize, RefusesImpossibleTargetsAndStopsWhenTheSinkDoes) {
-    const Bitmap src = testutil::Pattern(10, 10);
+    const Bitmap src = testsupport::Pattern(10, 10);
     auto any = [](int, const std::uint8_t*) { return true; };
     EXPECT_FALSE(mov::ResizeStreamed(src, 0, 10, any));
     EXPECT_FALSE(mov::ResizeStreamed(src, 1 << 15, 1 << 15, any));
@@ -66,7 +66,7 @@ TEST(Bitmap, FillAndDrawClipAtEveryEdge) {
     Bitmap dst;
     ASSERT_TRUE(dst.Allocate(4, 3));
     mov::FillRect(dst, -10, -10, 100, 100, mov::Bgr{1, 1, 1});
-    const Bitmap pic = testutil::Pattern(3, 2);
+    const Bitmap pic = testsupport::Pattern(3, 2);
     mov::DrawAt(dst, pic, -1, 2);  // only pic (1..2, 0) lands, at (0..1, 2)
     EXPECT_EQ(dst.At(0, 2).b, pic.At(1, 0).b);
     EXPECT_EQ(dst.At(1, 2).g, pic.At(2, 0).g);

@@ -1,43 +1,54 @@
-// Stored words and their codes: exact matching, fall-backs and the words saved per code.
+// Stored words and their codes (exact matching, fall-backs, the words saved per code), and
+// the table of stored settings against the record's defaults.
 #include <gtest/gtest.h>
+#include <string>
+#include "settings/settings_codes.h"
+#include "settings/settings_fields.h"
 #include "settings/settings_words.h"
 
 namespace {
 using namespace mov;
 
-TEST(SettingsWords, MatchingIsExactAndCaseSensitive) {
-    EXPECT_EQ(CodeOfWord(kChange, "Rand2"), 2);
-    EXPECT_EQ(CodeOfWord(kChange, "rand"), 0);
-    EXPECT_EQ(CodeOfWord(kChange, "Rand "), 0);
-    EXPECT_EQ(CodeOfWord(kAdjust, "Smart2"), 4);
-    EXPECT_EQ(CodeOfWord(kJPEGRead, "YES"), 0);
-    EXPECT_EQ(CodeOfWord(kInactive, "ScreenSaver"), 1);
-    EXPECT_EQ(CodeOfWord(kInactive, ""), 0);
-    // Shift-JIS text whose trail bytes look like ASCII letters is no word.
-    EXPECT_EQ(CodeOfWord(kSmartPos, "\x83\x4c"), 0);
-}
-
-TEST(SettingsWords, FallBacksDifferByField) {
-    EXPECT_EQ(CodeOfWord(kWrightButton, "Middle"), 5);
-    EXPECT_EQ(CodeOfWord(kWrightButton, kWrightButton.absent), 1);
-    EXPECT_EQ(CodeOfWord(kActiveDeskTopMode, "Standard"), 0);
-    EXPECT_EQ(CodeOfWord(kActiveDeskTopMode, kActiveDeskTopMode.absent), 2);
+TEST(SettingsWords, MatchingIsExactWithPerFieldFallBacks) {
+    struct { const WordField& words; std::string text; int code; } table[] = {
+        {kChangeWords, "Rand2", kChangeRand2},
+        {kChangeWords, "rand", kChangeAuto},
+        {kChangeWords, "Rand ", kChangeAuto},
+        {kAdjustWords, "Smart2", kAdjustSmart2},
+        {kYesNoWords, "YES", 0},
+        {kInactiveWords, "ScreenSaver", 1},
+        {kInactiveWords, "", 0},
+        {kSmartPosWords, "\x83\x4c", kSmartCenter},  // Shift-JIS whose trail byte looks like a letter
+        {kWrightButtonWords, "Middle", kButtonHide},
+        {kWrightButtonWords, kWrightButtonWords.absent, kButtonNext},
+        {kActiveDeskTopModeWords, "Standard", kDesktopBoth},
+        {kActiveDeskTopModeWords, kActiveDeskTopModeWords.absent, kDesktopStandard},
+    };
+    for (const auto& row : table) EXPECT_EQ(CodeOfWord(row.words, row.text), row.code) << row.text;
 }
 
 TEST(SettingsWords, SavedWordsForEveryCode) {
-    EXPECT_STREQ(WordOfCode(kSCenabled, 1), "Only");
-    EXPECT_STREQ(WordOfCode(kSCenabled, 7), "Both");
-    EXPECT_STREQ(WordOfCode(kJPEGRead, 0), "No");
-    EXPECT_STREQ(WordOfCode(kJPEGRead, 5), "Yes");
-    EXPECT_STREQ(WordOfCode(kIconOn, -1), "Yes");
-    EXPECT_STREQ(WordOfCode(kFrontMaxChange, 2), "No");
-    EXPECT_STREQ(WordOfCode(kInactive, 0), "None");
-    EXPECT_STREQ(WordOfCode(kWrightButton, 9), "Hide");
-    EXPECT_STREQ(WordOfCode(kActiveDeskTopMode, 2), "Standerd");
-    EXPECT_STREQ(WordOfCode(kActiveDeskTopMode, -3), "Standerd");
+    struct { const WordField& words; int code; const char* word; } table[] = {
+        {kSCenabledWords, kScOnly, "Only"},   {kSCenabledWords, 7, "Both"},
+        {kYesNoWords, 0, "No"},               {kYesNoWords, 5, "Yes"},
+        {kYesNoWords, -1, "Yes"},             {kNoYesWords, 2, "No"},
+        {kInactiveWords, 0, "None"},          {kWrightButtonWords, 9, "Hide"},
+        {kActiveDeskTopModeWords, kDesktopStandard, "Standerd"}, {kActiveDeskTopModeWords, -3, "Standerd"},
+    };
+    for (const auto& row : table) EXPECT_STREQ(WordOfCode(row.words, row.code), row.word) << row.code;
     // Every word reads back as the code it was saved for.
-    for (const WordField* f : {&kSCenabled, &kChange, &kAdjust, &kSmartPos, &kWrightButton, &kActiveDeskTopMode})
-        for (int c = 0; c < f->count; ++c) EXPECT_EQ(CodeOfWord(*f, WordOfCode(*f, c)), c) << f->name;
+    for (const StoredSetting& f : kStoredSettings) {
+        for (int c = 0; f.word && c < f.word->count; ++c)
+            EXPECT_EQ(CodeOfWord(*f.word, WordOfCode(*f.word, c)), c) << f.name;
+    }
+}
+
+TEST(StoredSettings, AbsentWordsLoadAsTheRecordsDefaults) {
+    const SettingsRecord defaults;
+    for (const StoredSetting& f : kStoredSettings) {
+        if (!f.word) continue;
+        EXPECT_EQ(CodeOfWord(*f.word, f.word->absent), defaults.*f.field) << f.name;
+    }
 }
 
 }  // namespace

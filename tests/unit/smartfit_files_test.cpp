@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "image/bmp.h"
-#include "image_test_util.h"
+#include "test_support.h"
 #include "smartfit/smart_fit.h"
 
 using mov::Bitmap;
 using mov::BmpInfo;
 using mov::BmpStatus;
 using mov::smartfit::FitResult;
-using namespace testutil;
+using namespace testsupport;
 
 namespace {
 
@@ -119,14 +119,14 @@ TEST_F(SmartFitFiles, FitKeepsThePictureRecognisable) {
 
 TEST_F(SmartFitFiles, NothingIsWrittenWhenThereIsNothingToFit) {
     // Unreadable source, missing source, zero-width screen, Rs = 0 for a tall picture.
-    WriteAll(src, {'B', 'M', 0, 0});
+    WriteFile(src, {'B', 'M', 0, 0});
     EXPECT_EQ(mov::smartfit::RunFit(src.c_str(), out.c_str(), 1024, 768, 24), FitResult::Unreadable);
     EXPECT_EQ(mov::smartfit::RunExtend(src.c_str(), out.c_str(), 1024, 768, 0, kBackground), FitResult::Unreadable);
     EXPECT_EQ(mov::smartfit::RunFit((dir / "none.bmp").c_str(), out.c_str(), 1024, 768, 24), FitResult::Unreadable);
     Picture(600, 800);
     EXPECT_EQ(mov::smartfit::RunFit(src.c_str(), out.c_str(), 0, 768, 24), FitResult::NoShape);
     EXPECT_EQ(mov::smartfit::RunExtend(src.c_str(), out.c_str(), 1024, 10, 0, kBackground), FitResult::NoShape);
-    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(Exists(out));
     // An output that cannot be created leaves nothing behind.
     const std::string bad = dir / "no/such/folder.bmp";
     EXPECT_EQ(mov::smartfit::RunFit(src.c_str(), bad.c_str(), 1024, 768, 24), FitResult::WriteFailed);
@@ -134,10 +134,10 @@ TEST_F(SmartFitFiles, NothingIsWrittenWhenThereIsNothingToFit) {
 }
 
 TEST_F(SmartFitFiles, AnExistingOutputIsReplaced) {
-    WriteAll(out, std::vector<std::uint8_t>(3000000, 0x5A));
+    WriteFile(out, std::vector<std::uint8_t>(3000000, 0x5A));
     Picture(600, 800);
     ASSERT_EQ(mov::smartfit::RunExtend(src.c_str(), out.c_str(), 1024, 768, 2, kBackground), FitResult::Written);
-    EXPECT_EQ(fs::file_size(out), 54u + 3200u * 800);  // rows of 1066 x 3 bytes + 2 padding
+    EXPECT_EQ(ReadFile(out).size(), 54u + 3200u * 800);  // rows of 1066 x 3 bytes + 2 padding
     Output(1066, 800, 24);
 }
 

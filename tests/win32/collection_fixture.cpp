@@ -3,13 +3,15 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include "collection/list_boxes.h"
-#include "framework/reg_key.h"
+#include <cstring>
+#include "framework/handle.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 
 namespace collectiontest {
 
 CollectionTest::CollectionTest() {
-    settings.OsKind = 3;
+    settings.OsKind = mov::kOs2000;
     settings.JpegAvailable = 1;
     settings.JPEGRead = 1;
     settings.TempFolder = temp.path();
@@ -54,7 +56,7 @@ std::vector<std::string> CollectionTest::Items(int id) const {
 
 bool MakeShortcut(const std::string& lnkPath, const std::string& target) {
     bool ok = false;
-    HRESULT init = CoInitialize(nullptr);
+    fw::ComScope com;
     IShellLinkA* link = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                    reinterpret_cast<void**>(&link)))) {
@@ -68,32 +70,25 @@ bool MakeShortcut(const std::string& lnkPath, const std::string& target) {
         }
         link->Release();
     }
-    if (SUCCEEDED(init)) CoUninitialize();
     return ok;
 }
 
 void ClearGroupKey() { RegDeleteKeyA(HKEY_CURRENT_USER, mov::kGroupKey); }
 
 void SetGroupString(const char* name, const std::string& value) {
-    fw::RegKey k;
-    ASSERT_EQ(k.Create(HKEY_CURRENT_USER, mov::kGroupKey), ERROR_SUCCESS);
-    k.SetString(name, value);
+    ASSERT_TRUE(testsupport::RegPutText(HKEY_CURRENT_USER, mov::kGroupKey, name, value));
 }
 
 void SetGroupDword(const char* name, uint32_t value) {
-    fw::RegKey k;
-    ASSERT_EQ(k.Create(HKEY_CURRENT_USER, mov::kGroupKey), ERROR_SUCCESS);
-    k.SetDword(name, value);
+    ASSERT_TRUE(testsupport::RegPutDword(HKEY_CURRENT_USER, mov::kGroupKey, name, value));
 }
 
 bool GroupDword(const char* name, uint32_t& value) {
-    fw::RegKey k;
-    if (k.Open(HKEY_CURRENT_USER, mov::kGroupKey) != ERROR_SUCCESS) return false;
-    int32_t v = 0;
-    DWORD type = 0, size = 0;
-    if (k.QueryInfo(name, type, size) != ERROR_SUCCESS || type != REG_DWORD || size != 4) return false;
-    if (k.QueryDword(name, v) != ERROR_SUCCESS) return false;
-    value = static_cast<uint32_t>(v);
+    DWORD type = 0;
+    std::string bytes;
+    if (!testsupport::RegPeek(HKEY_CURRENT_USER, mov::kGroupKey, name, type, bytes)) return false;
+    if (type != REG_DWORD || bytes.size() != 4) return false;
+    std::memcpy(&value, bytes.data(), 4);
     return true;
 }
 

@@ -8,7 +8,7 @@
 #include "collection/folder_scan.h"
 #include "collection/group_list.h"
 #include "collection/positions.h"
-#include "settings/busy_handshake.h"
+#include "settings/busy_flag.h"
 #include "settings/settings_record.h"
 #include "test_support.h"
 

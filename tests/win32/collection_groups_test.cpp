@@ -5,6 +5,7 @@
 #include "collection/list_boxes.h"
 #include "collection_fixture.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -28,13 +29,13 @@ TEST_F(GroupsTest, ValueNamesHaveAtLeastTwoDigits) {
 }
 
 TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
-    groups.Append(folder.path(), 0);
-    groups.Append(other.path() + "\\pics.LZH", 1);
-    groups.Append(folder.path(), 0);  // the same folder twice is two groups
-    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), other.path() + "\\pics.LZH", folder.path()}));
+    groups.Append(folder.path(), false);
+    groups.Append(other.path() + "\\pics.LZH", true);
+    groups.Append(folder.path(), false);  // the same folder twice is two groups
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), other.path() + "\\pics.LZH", folder.path()}));
     positions = {2, 5, -3};
     mov::SavePositions(groups, positions);
-    mov::SaveGroupList(groups, 0);
+    mov::SaveGroupList(groups, false);
     EXPECT_EQ(Stored("00"), folder.path());
     EXPECT_EQ(Stored("01"), other.path() + "\\pics.LZH");
     EXPECT_EQ(Stored("02"), folder.path());
@@ -44,37 +45,35 @@ TEST_F(GroupsTest, ThreeGroupsSavedWithCountTwoAndReleased) {
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(bytes.size(), folder.path().size() + 1);  // the zero is counted
     uint32_t v = 0;
-    ASSERT_TRUE(GroupDword("Count", v));
-    EXPECT_EQ(v, 2u);
-    ASSERT_TRUE(GroupDword("DirPos", v));
-    EXPECT_EQ(v, 2u);
-    ASSERT_TRUE(GroupDword("BmpPos", v));
-    EXPECT_EQ(v, 5u);
-    ASSERT_TRUE(GroupDword("RandSeed", v));
-    EXPECT_EQ(static_cast<int32_t>(v), -3);
+    struct { const char* name; uint32_t value; } numbers[] = {
+        {"Count", 2}, {"DirPos", 2}, {"BmpPos", 5}, {"RandSeed", static_cast<uint32_t>(-3)}};
+    for (const auto& n : numbers) {
+        ASSERT_TRUE(GroupDword(n.name, v)) << n.name;
+        EXPECT_EQ(v, n.value) << n.name;
+    }
     EXPECT_EQ(groups.size(), 3);
 
-    mov::SaveGroupList(groups, 1);
+    mov::SaveGroupList(groups, true);
     EXPECT_TRUE(groups.empty());
-    EXPECT_TRUE(Items(mov::kGroupListId).empty());
+    EXPECT_TRUE(Items(IDC_GROUP_LIST).empty());
     // An empty list writes nothing, so the stored groups survive.
     SetGroupDword("Count", 2);
     mov::SavePositions(groups, positions);
-    mov::SaveGroupList(groups, 1);
+    mov::SaveGroupList(groups, true);
     ASSERT_TRUE(GroupDword("Count", v));
     EXPECT_EQ(v, 2u);
     EXPECT_EQ(Stored("02"), folder.path());
 }
 
 TEST_F(GroupsTest, RemoveKeepsArrayAndListBoxTogether) {
-    groups.Append("A", 0);
-    groups.Append("B.lzh", 1);
-    groups.Append("C", 0);
+    groups.Append("A", false);
+    groups.Append("B.lzh", true);
+    groups.Append("C", false);
     groups.Remove(1);
     groups.Remove(7);
     ASSERT_EQ(groups.size(), 2);
     EXPECT_EQ(groups.at(1).path, "C");
-    EXPECT_EQ(Items(mov::kGroupListId), (V{"A", "C"}));
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{"A", "C"}));
 }
 
 TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
@@ -93,20 +92,20 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
     ASSERT_EQ(groups.size(), 2);
     EXPECT_EQ(groups.at(0).path, folder.path());
-    EXPECT_EQ(groups.at(0).archive, 0);
+    EXPECT_FALSE(groups.at(0).archive);
     EXPECT_EQ(groups.at(1).path, archive);
-    EXPECT_EQ(groups.at(1).archive, 1);
-    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), archive}));
-    EXPECT_EQ(mov::LbSelection(parent, mov::kGroupListId), 0);
-    EXPECT_EQ(mov::LbCount(parent, mov::kFileListId), 2);  // group 0 was scanned
+    EXPECT_TRUE(groups.at(1).archive);
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), archive}));
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
+    EXPECT_EQ(mov::LbCount(parent, IDC_FILE_LIST), 2);  // group 0 was scanned
     EXPECT_EQ(positions.BmpPos, 1);
-    EXPECT_EQ(mov::LbSelection(parent, mov::kFileListId), 1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), 1);
     EXPECT_EQ(positions.RandSeed, 99);
     EXPECT_EQ(clock.sleeps, 1);  // the scan is done after the first second
 
     // Closing: positions, then the groups, numbered anew.
     mov::SavePositions(groups, positions);
-    mov::SaveGroupList(groups, 1);
+    mov::SaveGroupList(groups, true);
     uint32_t count = 0;
     ASSERT_TRUE(GroupDword("Count", count));
     EXPECT_EQ(count, 1u);
@@ -124,11 +123,11 @@ TEST_F(GroupsTest, DirPosBeyondTheListSelectsNothingAndScansGroupZero) {
     SetGroupDword("DirPos", 5);
     SetGroupDword("BmpPos", 40);
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
-    EXPECT_EQ(mov::LbSelection(parent, mov::kGroupListId), -1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), -1);
     EXPECT_EQ(positions.DirPos, 0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp"}));
     EXPECT_EQ(positions.BmpPos, 40);  // kept, though nothing is selected
-    EXPECT_EQ(mov::LbSelection(parent, mov::kFileListId), -1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), -1);
 }
 
 TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {
@@ -150,13 +149,39 @@ TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {
     EXPECT_EQ(reports.size(), 1u);  // the archive named "fits" does not exist: no listing
 }
 
+TEST_F(GroupsTest, NumbersStoredAsTextCountAsAbsent) {
+    WriteBmp(folder.file("a.bmp"), 2, 2);
+    WriteBmp(folder.file("b.bmp"), 2, 2);
+    SetGroupString("00", folder.path());
+    SetGroupString("01", other.path());
+    SetGroupDword("Count", 1);
+    SetGroupString("DirPos", "1");  // "1" would read as 49 taken byte for byte
+    SetGroupString("BmpPos", "1");
+    SetGroupString("RandSeed", "7");
+    clock.Sleep(5000);
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    EXPECT_EQ(positions.DirPos, 0);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
+    EXPECT_EQ(positions.BmpPos, 0);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), 0);
+    EXPECT_EQ(positions.RandSeed, 5);  // from the clock, as when absent
+
+    collectiontest::ClearGroupKey();
+    groups.Remove(1);
+    groups.Remove(0);
+    SetGroupString("00", folder.path());
+    SetGroupString("Count", "0");
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 0);
+    EXPECT_TRUE(groups.empty());
+}
+
 TEST_F(GroupsTest, NoCountMeansNoGroupsNoScanNoWait) {
     SetGroupString("00", folder.path());
-    mov::LbAdd(parent, mov::kFileListId, "untouched.bmp");
+    mov::LbAdd(parent, IDC_FILE_LIST, "untouched.bmp");
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 0);
     EXPECT_TRUE(groups.empty());
     EXPECT_EQ(positions.DirPos, -1);  // the empty group list box's selection
-    EXPECT_EQ(Items(mov::kFileListId), (V{"untouched.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"untouched.bmp"}));
     EXPECT_EQ(clock.sleeps, 0);
 }
 
@@ -167,7 +192,7 @@ TEST_F(GroupsTest, DamagedCountDoesNotHangTheStart) {
     DWORD t0 = GetTickCount();
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
     EXPECT_LT(GetTickCount() - t0, 5000u);
-    EXPECT_EQ(Items(mov::kGroupListId), (V{folder.path(), other.path()}));
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), other.path()}));
 }
 
 }  // namespace

@@ -8,7 +8,8 @@
 #include "collection/runtime_rand.h"
 #include "collection/shortcut_file.h"
 #include "collection_fixture.h"
-#include "settings/busy_handshake.h"
+#include "settings/busy_flag.h"
+#include "settings/settings_codes.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ protected:
         WriteBytes(folder.file("d.jpeg"), {0xff, 0xd8, 0xff});
         WriteBytes(folder.file("e.txt"), {'e'});
         CreateDirectoryA(folder.file("sub.bmp").c_str(), nullptr);
-        groups.Append(folder.path(), 0);
+        groups.Append(folder.path(), false);
     }
 };
 
@@ -48,13 +49,13 @@ TEST_F(ScanTest, FolderListsBitmapsThenShortcutsThenJpegs) {
     EXPECT_EQ(t.kind, 2);
     EXPECT_EQ(t.path, targets.file("x.jpg"));
 
-    scan.scanDone = 0;
-    scan.Scan(0);
-    EXPECT_EQ(scan.scanDone, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk", "c.JPG", "d.jpeg"}));
+    scan.scanDone = false;
+    scan.Scan(false);
+    EXPECT_TRUE(scan.scanDone);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "b.lnk", "c.JPG", "d.jpeg"}));
     EXPECT_EQ(positions.DirPos, 0);
-    EXPECT_TRUE(Items(mov::kRandomListId).empty());
-    EXPECT_EQ(Items(mov::kScratchListId), (V{"d.jpeg"}));  // the last pattern's names
+    EXPECT_TRUE(Items(IDC_RANDOM_LIST).empty());
+    EXPECT_EQ(Items(IDC_SCRATCH_LIST), (V{"d.jpeg"}));  // the last pattern's names
     // The listing leaves the group's folder as the current directory.
     char cwd[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof cwd, cwd);
@@ -63,23 +64,36 @@ TEST_F(ScanTest, FolderListsBitmapsThenShortcutsThenJpegs) {
 
 TEST_F(ScanTest, ShortcutSettingsAndJpegSwitches) {
     FillFolder();
-    settings.SCenabled = 1;  // "Only"
-    scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"b.lnk"}));
+    settings.SCenabled = mov::kScOnly;  // "Only"
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"b.lnk"}));
 
-    settings.SCenabled = 2;  // "No"
-    scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.JPG", "d.jpeg"}));
+    settings.SCenabled = mov::kScNo;  // "No"
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "c.JPG", "d.jpeg"}));
 
-    settings.SCenabled = 0;
+    settings.SCenabled = mov::kScBoth;
     settings.JPEGRead = 0;  // a shortcut to a JPEG is still taken
-    scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk"}));
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "b.lnk"}));
 
     settings.JPEGRead = 1;
     settings.JpegAvailable = 0;
-    scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "b.lnk"}));
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "b.lnk"}));
+}
+
+TEST_F(ScanTest, ShortcutIntoAShiftJisFolderIsListed) {
+    const std::string sub = targets.file("\x95\x5C");  // 表: its second byte is a backslash
+    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+    WriteBmp(sub + "\\a.bmp", 2, 2);
+    ASSERT_TRUE(MakeShortcut(folder.file("s.lnk"), sub + "\\a.bmp"));
+    EXPECT_EQ(mov::ResolveShortcut(folder.file("s.lnk"), settings.OsKind).path, sub + "\\a.bmp");
+    groups.Append(folder.path(), false);
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"s.lnk"}));
+    DeleteFileA((sub + "\\a.bmp").c_str());
+    RemoveDirectoryA(sub.c_str());
 }
 
 TEST_F(ScanTest, HiddenAndReadOnlyBitmapsAreListedInASortedBox) {
@@ -89,63 +103,63 @@ TEST_F(ScanTest, HiddenAndReadOnlyBitmapsAreListedInASortedBox) {
     WriteBytes(folder.file("k.JPG"), {0xff});
     SetFileAttributesA(folder.file("z.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(folder.file("m.Bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    groups.Append(folder.path(), 0);
-    scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"b.BMP", "k.JPG", "m.Bmp", "z.bmp"}));
+    groups.Append(folder.path(), false);
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"b.BMP", "k.JPG", "m.Bmp", "z.bmp"}));
 }
 
 TEST_F(ScanTest, SelectedGroupIsScannedAndAMissingFolderListsNothing) {
     FillFolder();
     WriteBmp(other.file("o.bmp"), 2, 2);
-    groups.Append(other.path(), 0);
-    groups.Append(folder.path() + "\\no-such-folder", 0);
-    mov::LbSelect(parent, mov::kGroupListId, 1);
-    scan.Scan(0);
+    groups.Append(other.path(), false);
+    groups.Append(folder.path() + "\\no-such-folder", false);
+    mov::LbSelect(parent, IDC_GROUP_LIST, 1);
+    scan.Scan(false);
     EXPECT_EQ(positions.DirPos, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"o.bmp"}));
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"o.bmp"}));
 
     // A folder that is gone: nothing of the earlier listing may come back.
-    mov::LbSelect(parent, mov::kGroupListId, 2);
-    scan.Scan(0);
+    mov::LbSelect(parent, IDC_GROUP_LIST, 2);
+    scan.Scan(false);
     EXPECT_EQ(positions.DirPos, 2);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
-    EXPECT_EQ(scan.scanDone, 1);
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
+    EXPECT_TRUE(scan.scanDone);
 }
 
 TEST_F(ScanTest, NoGroupsLeavesTheFileListAsItWas) {
-    mov::LbAdd(parent, mov::kFileListId, "kept.bmp");
-    scan.scanDone = 0;
-    scan.Scan(0);
-    EXPECT_EQ(scan.scanDone, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"kept.bmp"}));
+    mov::LbAdd(parent, IDC_FILE_LIST, "kept.bmp");
+    scan.scanDone = false;
+    scan.Scan(false);
+    EXPECT_TRUE(scan.scanDone);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"kept.bmp"}));
 }
 
 TEST_F(ScanTest, Rand2ShufflesFromTheSeedReproducibly) {
     for (int i = 0; i < 12; ++i) WriteBmp(folder.file("p" + std::to_string(i) + ".bmp"), 2, 2);
-    groups.Append(folder.path(), 0);
-    scan.Scan(0);
-    const V staged = Items(mov::kFileListId);  // the order the listing gives
+    groups.Append(folder.path(), false);
+    scan.Scan(false);
+    const V staged = Items(IDC_FILE_LIST);  // the order the listing gives
     ASSERT_EQ(staged.size(), 12u);
 
-    settings.Change = 2;
+    settings.Change = mov::kChangeRand2;
     MakeWindows();
     groups.Remove(0);
-    groups.Append(folder.path(), 0);
+    groups.Append(folder.path(), false);
     positions.RandSeed = 777;
-    scan.Scan(1);
+    scan.Scan(true);
     mov::Lcg rng;
-    const V shuffled = Items(mov::kFileListId);
+    const V shuffled = Items(IDC_FILE_LIST);
     EXPECT_EQ(shuffled, mov::ShuffleEntries(staged, 777, rng));
-    EXPECT_TRUE(Items(mov::kRandomListId).empty());
+    EXPECT_TRUE(Items(IDC_RANDOM_LIST).empty());
     EXPECT_EQ(positions.RandSeed, 777);
-    scan.Scan(1);
-    EXPECT_EQ(Items(mov::kFileListId), shuffled);
+    scan.Scan(true);
+    EXPECT_EQ(Items(IDC_FILE_LIST), shuffled);
 
     // A fresh seed from the clock.
     clock.Sleep(4242000);
-    scan.Scan(0);
+    scan.Scan(false);
     EXPECT_EQ(positions.RandSeed, 4242);
-    EXPECT_EQ(Items(mov::kFileListId), mov::ShuffleEntries(staged, 4242, rng));
+    EXPECT_EQ(Items(IDC_FILE_LIST), mov::ShuffleEntries(staged, 4242, rng));
 }
 
 class ArchiveScanTest : public ScanTest {
@@ -157,7 +171,7 @@ protected:
     std::string archive(const std::string& name, const std::string& members) {
         std::string p = other.file(name);
         WriteBytes(p, std::vector<unsigned char>(members.begin(), members.end()));
-        groups.Append(p, 1);
+        groups.Append(p, true);
         return p;
     }
     std::string listFile;
@@ -166,43 +180,43 @@ protected:
 TEST_F(ArchiveScanTest, ListerOutputIsFilteredAndTheFileStays) {
     EXPECT_EQ(mov::FolderScan::ListFilePath(settings), listFile);
     archive("pics.lzh", "a.bmp\r\nb.bMP\r\nc.jpg\r\nd.Bmp\r\ne.jpeg\r\nf.lnk\r\n");
-    scan.scanDone = 0;
-    scan.Scan(0);
-    EXPECT_EQ(scan.scanDone, 1);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.jpg", "d.Bmp"}));
+    scan.scanDone = false;
+    scan.Scan(false);
+    EXPECT_TRUE(scan.scanDone);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "c.jpg", "d.Bmp"}));
     EXPECT_TRUE(testsupport::FileExists(listFile));
     EXPECT_TRUE(mov::BusyFlagCleared());
     EXPECT_GE(clock.sleeps, 1);  // one second before the first poll
     EXPECT_LT(clock.sleeps, 61);
     EXPECT_TRUE(reports.empty());
 
-    settings.SCenabled = 1;  // shortcuts only: an archive gives nothing
-    scan.Scan(0);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    settings.SCenabled = mov::kScOnly;  // shortcuts only: an archive gives nothing
+    scan.Scan(false);
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
 }
 
 TEST_F(ArchiveScanTest, ListingThatWritesNothingNeverShowsTheLastArchive) {
     archive("first.lzh", "old.bmp\r\n");
-    scan.Scan(0);
-    ASSERT_EQ(Items(mov::kFileListId), (V{"old.bmp"}));
+    scan.Scan(false);
+    ASSERT_EQ(Items(IDC_FILE_LIST), (V{"old.bmp"}));
 
     // The second "archive" does not exist: the lister writes no list file.
-    groups.Append(other.file("missing.lzh"), 1);
-    mov::LbSelect(parent, mov::kGroupListId, 1);
-    scan.scanDone = 0;
-    scan.Scan(0);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    groups.Append(other.file("missing.lzh"), true);
+    mov::LbSelect(parent, IDC_GROUP_LIST, 1);
+    scan.scanDone = false;
+    scan.Scan(false);
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
     EXPECT_EQ(reports, (V{listFile}));
-    EXPECT_EQ(scan.scanDone, 1);
+    EXPECT_TRUE(scan.scanDone);
 }
 
 TEST_F(ArchiveScanTest, ListerThatCannotStartIsNotWaitedFor) {
     WriteBytes(listFile, {'o', '.', 'b', 'm', 'p', '\n'});  // left by an earlier listing
     archive("pics.lzh", "a.bmp\r\n");
     scan.SetListProgram("no-such-lister.exe");
-    scan.Scan(0);
+    scan.Scan(false);
     EXPECT_EQ(clock.sleeps, 0);
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
     EXPECT_EQ(reports, (V{listFile}));
 }
 
@@ -214,40 +228,20 @@ TEST_F(ArchiveScanTest, RealLhaProgramListsARealArchive) {
     bin.resize(bin.find_last_of('\\'));
     ASSERT_TRUE(testsupport::FileExists(bin + "\\MeltLha.exe"));
     scan.SetListProgram("MeltLha.exe");
-    groups.Append(bin + "\\testdata\\pics.lzh", 1);
-    scan.Scan(0);
-    EXPECT_EQ(Items(mov::kFileListId), (V{"a.bmp", "c.jpg", "d.Bmp"}));
+    groups.Append(bin + "\\testdata\\pics.lzh", true);
+    scan.Scan(false);
+    EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp", "c.jpg", "d.Bmp"}));
     EXPECT_TRUE(reports.empty());
     EXPECT_TRUE(mov::BusyFlagCleared());
 }
 
 // The real report: a modal box, closed by a timer that runs inside its message loop.
-std::string gBoxText;
-BOOL CALLBACK CollectText(HWND w, LPARAM) {
-    char text[1024] = {};
-    GetWindowTextA(w, text, sizeof text);
-    gBoxText += text;
-    gBoxText += '|';
-    return TRUE;
-}
-void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND box = testsupport::OwnMessageBox();
-    if (!box) return;
-    KillTimer(nullptr, id);
-    EnumChildWindows(box, CollectText, 0);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 TEST_F(ArchiveScanTest, MissingListFileIsReportedInAMessageBoxNamingIt) {
     scan.SetFileErrorReport(nullptr);
-    groups.Append(other.file("missing.lzh"), 1);
-    gBoxText.clear();
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseBox);
-    ASSERT_NE(timer, 0u);
-    scan.Scan(0);
-    KillTimer(nullptr, timer);
-    EXPECT_NE(gBoxText.find(listFile), std::string::npos) << gBoxText;
-    EXPECT_TRUE(Items(mov::kFileListId).empty());
+    groups.Append(other.file("missing.lzh"), true);
+    testsupport::SeenBox seen = testsupport::AnswerMessageBox(IDOK, [&] { scan.Scan(false); });
+    EXPECT_NE(seen.text.find(listFile), std::string::npos) << seen.text;
+    EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
 }
 
 }  // namespace

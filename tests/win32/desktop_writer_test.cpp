@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "engine/desktop_writer.h"
+#include "framework/reg_key.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 #include "test_support.h"
 
 namespace {
@@ -29,12 +31,10 @@ class DesktopWriterTest : public ::testing::Test {
 protected:
     DesktopWriterTest() : dir("movdesk"), writer(s, fit) {}
     void SetUp() override {
-        HKEY k;
-        RegCreateKeyA(HKEY_CURRENT_USER, mov::kDesktopKey, &k);
-        RegCloseKey(k);
+        fw::RegKey().Create(HKEY_CURRENT_USER, mov::kDesktopKey);
         Clear();
-        s.OsKind = 3;
-        s.ActiveDeskTopMode = 2;
+        s.OsKind = mov::kOs2000;
+        s.ActiveDeskTopMode = mov::kDesktopStandard;
     }
     void Clear() {
         for (const char* v : kValues) {
@@ -57,9 +57,9 @@ protected:
 
 TEST_F(DesktopWriterTest, TiledPictureWritesTileButNoStyle) {
     std::string pic = Picture(300, 200);
-    s.TileWallPaper = 1;
-    s.Adjust = 1;
-    writer.ApplyWallpaper(pic, pic, 0);
+    s.TileWallPaper = mov::kPlaceTile;
+    s.Adjust = mov::kAdjustYes;
+    writer.ApplyWallpaper(pic, pic, false);
     EXPECT_EQ(Reg("TileWallpaper"), "1");
     EXPECT_EQ(Profile("TileWallpaper"), "1");
     EXPECT_EQ(Reg("WallpaperStyle"), "<absent>");
@@ -68,11 +68,11 @@ TEST_F(DesktopWriterTest, TiledPictureWritesTileButNoStyle) {
 }
 
 TEST_F(DesktopWriterTest, AutomaticTilingDecidesEachChangeBySize) {
-    s.AutoTile = 1;
-    s.TileWallPaper = 2;
+    s.AutoTile = mov::kAutoTileArmed;
+    s.TileWallPaper = mov::kPlaceAuto;
     struct { int w, h; const char* tile; } cases[] = {{639, 479, "1"}, {640, 100, "0"}, {100, 480, "0"}};
     for (auto c : cases) {
-        writer.ApplyWallpaper(Picture(c.w, c.h), "", 0);
+        writer.ApplyWallpaper(Picture(c.w, c.h), "", false);
         EXPECT_EQ(Reg("TileWallpaper"), c.tile) << c.w << "x" << c.h;
         EXPECT_EQ(s.TileWallPaper, c.tile[0] - '0');
         EXPECT_EQ(s.AutoTile, 1);
@@ -80,76 +80,76 @@ TEST_F(DesktopWriterTest, AutomaticTilingDecidesEachChangeBySize) {
 }
 
 TEST_F(DesktopWriterTest, OneChangeOverrideOfAutomaticPlacementIsUsedUp) {
-    s.AutoTile = 2;  // the centre/tile toggle suspended it
-    s.TileWallPaper = 1;
-    writer.ApplyWallpaper(Picture(800, 600), "", 0);
+    s.AutoTile = mov::kAutoTileSuspended;  // the centre/tile toggle suspended it
+    s.TileWallPaper = mov::kPlaceTile;
+    writer.ApplyWallpaper(Picture(800, 600), "", false);
     EXPECT_EQ(Reg("TileWallpaper"), "1");
     EXPECT_EQ(s.AutoTile, 1);
 }
 
 TEST_F(DesktopWriterTest, RangeFitStretchesBetweenTheBoundsOnly) {
-    s.TileWallPaper = 0;
-    s.Adjust = 2;
+    s.TileWallPaper = mov::kPlaceCentre;
+    s.Adjust = mov::kAdjustAuto;
     struct { int h; const char* style; } cases[] = {{59, "0"}, {60, "2"}, {80, "2"}, {81, "0"}};
     for (auto c : cases) {
         Clear();
-        writer.ApplyWallpaper(Picture(100, c.h), "", 0);
+        writer.ApplyWallpaper(Picture(100, c.h), "", false);
         EXPECT_EQ(Reg("WallpaperStyle"), c.style) << "ratio " << c.h;
     }
     Clear();
-    writer.ApplyWallpaper(dir.file("missing.bmp"), "", 0);
+    writer.ApplyWallpaper(dir.file("missing.bmp"), "", false);
     EXPECT_EQ(Reg("WallpaperStyle"), "<absent>");
     EXPECT_EQ(Reg("TileWallpaper"), "0");
 }
 
 TEST_F(DesktopWriterTest, TileOriginGoesWhereTheSystemKindKeepsIt) {
     s.TiledatRight = 1;
-    s.TileWallPaper = 1;
+    s.TileWallPaper = mov::kPlaceTile;
     std::string pic = Picture(300, 100);
-    writer.ApplyWallpaper(pic, "", 0);  // the virtual desktop is 1024 pixels wide
+    writer.ApplyWallpaper(pic, "", false);  // the virtual desktop is 1024 pixels wide
     EXPECT_EQ(Profile("WallpaperOriginX"), "724");
 
     Clear();
-    s.OsKind = 1;
-    writer.ApplyWallpaper(pic, "", 0);
+    s.OsKind = mov::kOs9x;
+    writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Reg("WallpaperOriginX"), "724");
 
     Clear();
-    s.TileWallPaper = 0;
-    writer.ApplyWallpaper(pic, "", 0);
+    s.TileWallPaper = mov::kPlaceCentre;
+    writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Reg("WallpaperOriginX"), "0");
 }
 
 TEST_F(DesktopWriterTest, ModifyRecordsThePictureAsTheDesktopsOwn) {
     std::string pic = Picture(64, 64);
-    writer.ApplyWallpaper(pic, "", 0);
+    writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Reg("Wallpaper"), "<absent>");
     EXPECT_EQ(Profile("Wallpaper"), "<absent>");
     s.Modify = 1;
-    writer.ApplyWallpaper(pic, "", 0);
+    writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Profile("Wallpaper"), pic);
     Clear();
-    s.OsKind = 1;
-    writer.ApplyWallpaper(pic, "", 0);
+    s.OsKind = mov::kOs9x;
+    writer.ApplyWallpaper(pic, "", false);
     EXPECT_EQ(Reg("Wallpaper"), pic);
 }
 
 TEST_F(DesktopWriterTest, ActiveDesktopOnlyModeLeavesTheSystemWallpaperAlone) {
     std::string first = Picture(40, 40), second = Picture(50, 50);
-    writer.ApplyWallpaper(first, first, 0);
+    writer.ApplyWallpaper(first, first, false);
     ASSERT_EQ(CurrentWallpaper(), first);
-    s.ActiveDeskTopMode = 1;
-    writer.ApplyWallpaper(second, second, 0);
+    s.ActiveDeskTopMode = mov::kDesktopActive;
+    writer.ApplyWallpaper(second, second, false);
     EXPECT_EQ(CurrentWallpaper(), first);
-    s.ActiveDeskTopMode = 0;  // both: the system call, then the shell object if it exists
-    writer.ApplyWallpaper(second, second, 0);
+    s.ActiveDeskTopMode = mov::kDesktopBoth;  // both: the system call, then the shell object if it exists
+    writer.ApplyWallpaper(second, second, false);
     EXPECT_EQ(CurrentWallpaper(), second);
 }
 
 TEST_F(DesktopWriterTest, BadPicturesAreWrittenCentredWithoutASize) {
-    s.AutoTile = 1;
-    s.TileWallPaper = 2;
-    s.Adjust = 2;
+    s.AutoTile = mov::kAutoTileArmed;
+    s.TileWallPaper = mov::kPlaceAuto;
+    s.Adjust = mov::kAdjustAuto;
     s.TiledatRight = 1;
     std::vector<std::string> bad;
     bad.push_back(dir.file("short.bmp"));
@@ -160,7 +160,7 @@ TEST_F(DesktopWriterTest, BadPicturesAreWrittenCentredWithoutASize) {
     bad.push_back(dir.file("none.bmp"));
     for (const std::string& p : bad) {
         Clear();
-        writer.ApplyWallpaper(p, p, 0);
+        writer.ApplyWallpaper(p, p, false);
         EXPECT_EQ(Reg("TileWallpaper"), "0") << p;
         EXPECT_EQ(Reg("WallpaperStyle"), "<absent>") << p;
         EXPECT_EQ(Profile("WallpaperOriginX"), "0") << p;
@@ -172,13 +172,13 @@ TEST_F(DesktopWriterTest, ExitPutsBackTheStartUpValues) {
     s.SysTileWallpaper = "0";
     s.SysWallpaperStyle = "";
     s.SysWallpaperOriginX = "12";
-    writer.ApplyWallpaper(Picture(30, 30), "", 0);  // tiles: "1"
+    writer.ApplyWallpaper(Picture(30, 30), "", false);  // tiles: "1"
     writer.RestoreDesktop();
     EXPECT_EQ(Reg("TileWallpaper"), "0");
     EXPECT_EQ(Reg("WallpaperStyle"), "");  // written even when empty
     EXPECT_EQ(Reg("WallpaperOriginX"), "12");
     s.Modify = 1;
-    writer.ApplyWallpaper(Picture(30, 30), "", 0);
+    writer.ApplyWallpaper(Picture(30, 30), "", false);
     writer.RestoreDesktop();
     EXPECT_EQ(Reg("TileWallpaper"), "1");
 }
@@ -194,61 +194,39 @@ TEST_F(DesktopWriterTest, WriteDesktopValueSkipsEmptyTexts) {
     EXPECT_EQ(bytes, std::string("2\0", 2));
 }
 
-// A frame with entry 32772 in its system menu and a view child with the "NoPaper" button.
-class PaperWindows {
-public:
-    PaperWindows() {
-        frame = CreateWindowA("STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-        view = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 200, 100, frame, nullptr, nullptr, nullptr);
-        button = CreateWindowA("BUTTON", "NoPaper", WS_CHILD, 0, 0, 80, 20, view,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(32772)), nullptr, nullptr);
-        AppendMenuA(GetSystemMenu(frame, FALSE), MF_STRING, 32772, "壁紙なし");
-    }
-    ~PaperWindows() { DestroyWindow(frame); }
-    std::string Caption() {
-        char b[64] = {};
-        GetWindowTextA(button, b, sizeof b);
-        return b;
-    }
-    UINT MenuState() { return GetMenuState(GetSystemMenu(frame, FALSE), 32772, MF_BYCOMMAND); }
-    std::string MenuText() {
-        char b[64] = {};
-        GetMenuStringA(GetSystemMenu(frame, FALSE), 32772, b, sizeof b, MF_BYCOMMAND);
-        return b;
-    }
-    HWND frame, view, button;
+// What the writer reported, in order.
+struct Reports : mov::DesktopReport {
+    std::vector<bool> seen;
+    void PaperRemovedChanged(bool removed) override { seen.push_back(removed); }
 };
 
 TEST_F(DesktopWriterTest, RemovalShowsNoPictureUntilTheNextChange) {
-    PaperWindows w;
-    writer.SetWindows(w.frame, w.view);
+    Reports reports;
+    mov::DesktopWriter reporting(s, fit, &reports);
     std::string pic = Picture(100, 100);
     s.Modify = 1;
-    writer.ApplyWallpaper(pic, "", 0);
-    writer.RemoveWallpaper();
+    reporting.ApplyWallpaper(pic, "", false);
+    reporting.CompleteChange(true);  // nothing was removed: nothing to report
+    reporting.RemoveWallpaper();
     EXPECT_EQ(s.PaperRemoved, 1);
     EXPECT_EQ(CurrentWallpaper(), "");
     EXPECT_EQ(Profile("Wallpaper"), pic);  // the stored picture stays
-    EXPECT_EQ(w.Caption(), "Retern Paper");
-    EXPECT_TRUE(w.MenuState() & MF_CHECKED);
-    EXPECT_EQ(w.MenuText(), "壁紙なし");
+    EXPECT_EQ(reports.seen, std::vector<bool>{true});
 
-    writer.CompleteChange(false);  // even a change with nothing to show ends the state
+    reporting.CompleteChange(false);  // even a change with nothing to show ends the state
     EXPECT_EQ(s.PaperRemoved, 0);
-    EXPECT_EQ(w.Caption(), "No Paper");
-    EXPECT_FALSE(w.MenuState() & MF_CHECKED);
-    EXPECT_EQ(w.MenuText(), "壁紙なし");
+    EXPECT_EQ(reports.seen, (std::vector<bool>{true, false}));
 }
 
 TEST_F(DesktopWriterTest, FitOverrideIsUndoneOnlyByAChangeThatShowedAPicture) {
-    s.Adjust = 0;
-    fit.pending = 1;
+    s.Adjust = mov::kAdjustNo;
+    fit.pending = true;
     fit.savedAdjust = 4;
     writer.CompleteChange(false);
-    EXPECT_EQ(fit.pending, 1);
+    EXPECT_TRUE(fit.pending);
     EXPECT_EQ(s.Adjust, 0);
     writer.CompleteChange(true);
-    EXPECT_EQ(fit.pending, 0);
+    EXPECT_FALSE(fit.pending);
     EXPECT_EQ(s.Adjust, 4);
 }
 

@@ -1,8 +1,8 @@
 // Quitting writes what the user reached: the document's closing work saves the positions and
 // the group list to the Group key and frees the groups.
 #include <gtest/gtest.h>
-#include "collection/list_boxes.h"
-#include "collection/movani32_doc.h"
+#include "ui/resource.h"
+#include "ui/movani32_doc.h"
 #include "collection_fixture.h"
 #include "settings/registry_paths.h"
 
@@ -42,7 +42,7 @@ TEST_F(DocumentCloseTest, ClosingSavesPositionsAndGroups) {
     ASSERT_TRUE(GroupDword("RandSeed", v));
     EXPECT_EQ(v, 4242u);
     EXPECT_TRUE(doc.groups.empty());
-    EXPECT_TRUE(Items(mov::kGroupListId).empty());
+    EXPECT_TRUE(Items(IDC_GROUP_LIST).empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "settings/environment_probe.h"
 #include "settings/environment_rules.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 #include "test_support.h"
 
 namespace {
@@ -27,10 +28,7 @@ public:
             testsupport::RegDeleteValueIn(root_, key_, name_);
             return;
         }
-        HKEY k;
-        if (RegCreateKeyExA(root_, key_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != ERROR_SUCCESS) return;
-        RegSetValueExA(k, name_, 0, type_, reinterpret_cast<const BYTE*>(bytes_.data()), static_cast<DWORD>(bytes_.size()));
-        RegCloseKey(k);
+        testsupport::RegPut(root_, key_, name_, type_, bytes_.data(), static_cast<DWORD>(bytes_.size()));
     }
 
 private:
@@ -43,16 +41,10 @@ private:
 };
 
 void Put(HKEY root, const char* key, const char* name, const char* text) {
-    HKEY k;
-    ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(std::strlen(text) + 1));
-    RegCloseKey(k);
+    ASSERT_TRUE(testsupport::RegPutText(root, key, name, text));
 }
 void PutDword(HKEY root, const char* key, const char* name, DWORD v) {
-    HKEY k;
-    ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
-    RegCloseKey(k);
+    ASSERT_TRUE(testsupport::RegPutDword(root, key, name, v));
 }
 std::string Desk(const char* name) { return RegText(HKEY_CURRENT_USER, mov::kDesktopKey, name); }
 std::string Copy(const char* name) { return RegText(HKEY_CURRENT_USER, mov::kDesktopCopyKey, name); }
@@ -86,6 +78,13 @@ protected:
             if (texts[i]) Put(HKEY_CURRENT_USER, mov::kDesktopCopyKey, names[i], texts[i]);
     }
 
+    // One value as the record, the desktop and the program's copy hold it: "record|desk|copy".
+    std::string Held(DesktopValue v) {
+        const std::string* field[] = {&s.SysTileWallpaper, &s.SysWallpaperStyle, &s.SysWallpaperOriginX};
+        const char* name = mov::DesktopValueName(v);
+        return *field[static_cast<int>(v)] + "|" + Desk(name) + "|" + Copy(name);
+    }
+
     SavedValue tile{HKEY_CURRENT_USER, mov::kDesktopKey, "TileWallpaper"};
     SavedValue style{HKEY_CURRENT_USER, mov::kDesktopKey, "WallpaperStyle"};
     SavedValue origin{HKEY_CURRENT_USER, mov::kDesktopKey, "WallpaperOriginX"};
@@ -98,54 +97,45 @@ protected:
 
 TEST_F(ProbeTest, FirstRunAsksNothingAndTakesACopy) {
     Desktop("0", "2", "17");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(s.SysTileWallpaper, "0");
-    EXPECT_EQ(s.SysWallpaperStyle, "2");
-    EXPECT_EQ(s.SysWallpaperOriginX, "17");
-    EXPECT_EQ(Copy("TileWallpaper"), "0");
-    EXPECT_EQ(Copy("WallpaperStyle"), "2");
-    EXPECT_EQ(Copy("WallpaperOriginX"), "17");
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "0|0|0");
+    EXPECT_EQ(Held(DesktopValue::WallpaperStyle), "2|2|2");
+    EXPECT_EQ(Held(DesktopValue::WallpaperOriginX), "17|17|17");
 
     // Absent desktop values read as empty and are copied as empty texts.
     RegDeleteKeyA(HKEY_CURRENT_USER, mov::kDesktopCopyKey);
     testsupport::RegDeleteValueIn(HKEY_CURRENT_USER, mov::kDesktopKey, "WallpaperOriginX");
     mov::CheckDesktop(s, ui);
-    EXPECT_EQ(s.SysWallpaperOriginX, "");
-    EXPECT_EQ(Copy("WallpaperOriginX"), "");
+    EXPECT_EQ(Held(DesktopValue::WallpaperOriginX), "|<absent>|");
     EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(ProbeTest, YesPutsThePreviousValueBack) {
     Desktop("0", "0", "0");
     CopyOf("1", "0", "0");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
     EXPECT_NE(asked[0].text.find("並べて表示\n\t現在の値：中央に表示"), std::string::npos);
     EXPECT_EQ(asked[0].caption, "Movani32");
     EXPECT_EQ(asked[0].type, 36u);
-    EXPECT_EQ(s.SysTileWallpaper, "1");
-    EXPECT_EQ(Desk("TileWallpaper"), "1");
-    EXPECT_EQ(Copy("TileWallpaper"), "1");
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "1|1|1");
 }
 
 TEST_F(ProbeTest, NoKeepsTheDesktopAndTheCopyFollowsIt) {
     Desktop("0", "2", "5");
     CopyOf("1", "0", "5");
     answer = IDNO;
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     ASSERT_EQ(asked.size(), 2u);  // in the order tile, style; the origin is the same
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
     EXPECT_EQ(asked[1].text, DesktopQuestion(DesktopValue::WallpaperStyle, "0", "2"));
-    EXPECT_EQ(s.SysTileWallpaper, "0");
-    EXPECT_EQ(s.SysWallpaperStyle, "2");
-    EXPECT_EQ(Desk("TileWallpaper"), "0");
-    EXPECT_EQ(Copy("TileWallpaper"), "0");
-    EXPECT_EQ(Copy("WallpaperStyle"), "2");
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "0|0|0");
+    EXPECT_EQ(Held(DesktopValue::WallpaperStyle), "2|2|2");
 
     // Next start: the copy now matches, nothing is asked.
     asked.clear();
@@ -156,24 +146,22 @@ TEST_F(ProbeTest, NoKeepsTheDesktopAndTheCopyFollowsIt) {
 TEST_F(ProbeTest, AbsentCopiedOriginIsAskedWithAnEmptyPreviousValue) {
     Desktop("1", "0", "0");
     CopyOf("1", "0", nullptr);
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, DesktopQuestion(DesktopValue::WallpaperOriginX, "", "0"));
     EXPECT_NE(asked[0].text.find("以前の値：\n\t現在の値：0"), std::string::npos);
     // Yes restores the empty text, as it was.
-    EXPECT_EQ(s.SysWallpaperOriginX, "");
-    EXPECT_EQ(Desk("WallpaperOriginX"), "");
-    EXPECT_EQ(Copy("WallpaperOriginX"), "");
+    EXPECT_EQ(Held(DesktopValue::WallpaperOriginX), "||");
 }
 
 TEST_F(ProbeTest, ZeroPatternOnlyOnNt4) {
     Desktop("1", "0", "0");
     Put(HKEY_CURRENT_USER, mov::kDesktopKey, "Pattern", "(なし)");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::CheckDesktop(s, ui);
     EXPECT_EQ(Desk("Pattern"), "(なし)");
-    s.OsKind = 2;
+    s.OsKind = mov::kOsNt4;
     mov::CheckDesktop(s, ui);
     EXPECT_EQ(Desk("Pattern"), mov::kZeroPattern);
     // A real pattern stays.
@@ -187,48 +175,17 @@ TEST_F(ProbeTest, ZeroPatternOnlyOnNt4) {
     EXPECT_TRUE(asked.empty());
 }
 
-// The real message box: a timer running inside its modal loop reads it and clicks Yes.
-struct SeenBox {
-    std::string caption, text;
-    bool yesNo = false;
-};
-SeenBox gSeen;
-BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
-    char cls[32] = {}, text[2048] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    GetWindowTextA(w, text, sizeof text);
-    if (_stricmp(cls, "Static") == 0 && std::strlen(text) > gSeen.text.size()) gSeen.text = text;
-    return TRUE;
-}
-void CALLBACK AnswerYes(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND box = testsupport::OwnMessageBox();
-    if (!box) return;
-    KillTimer(nullptr, id);
-    char caption[256] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    gSeen.caption = caption;
-    gSeen.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
-    EnumChildWindows(box, LongestStatic, 0);
-    PostMessageA(box, WM_COMMAND, IDYES, 0);
-}
-
 TEST_F(ProbeTest, RealQuestionBoxAnsweredYes) {
     Desktop("0", "0", "0");
     CopyOf("1", "0", "0");
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::ProbeUi real;  // MessageBoxA
     real.caption = "Movani32";
-    gSeen = {};
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerYes);
-    ASSERT_NE(timer, 0u);
-    mov::CheckDesktop(s, real);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(gSeen.caption, "Movani32");
-    EXPECT_TRUE(gSeen.yesNo);
-    EXPECT_EQ(gSeen.text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
-    EXPECT_EQ(s.SysTileWallpaper, "1");
-    EXPECT_EQ(Desk("TileWallpaper"), "1");
-    EXPECT_EQ(Copy("TileWallpaper"), "1");
+    testsupport::SeenBox seen = testsupport::AnswerMessageBox(IDYES, [&] { mov::CheckDesktop(s, real); });
+    EXPECT_EQ(seen.caption, "Movani32");
+    EXPECT_TRUE(seen.yesNo);
+    EXPECT_EQ(seen.text, DesktopQuestion(DesktopValue::TileWallpaper, "1", "0"));
+    EXPECT_EQ(Held(DesktopValue::TileWallpaper), "1|1|1");
 }
 
 // The work folder and user name as this process sees them.
@@ -277,7 +234,7 @@ TEST(ProbeSteps, OsKindOfThisSystem) {
 // The real filter library beside the program, found from any current directory.
 TEST(ProbeSteps, JpegReaderLibrariesAreLoadedByName) {
     mov::SettingsRecord s;
-    s.OsKind = 3;
+    s.OsKind = mov::kOs2000;
     mov::ProbeJpegReader(s);
     EXPECT_EQ(s.JpegAvailable, 1);
     EXPECT_EQ(s.SusiePlugIn, 0);
@@ -294,7 +251,7 @@ TEST(ProbeSteps, JpegReaderLibrariesAreLoadedByName) {
 
     // Windows 9x needs its own filter library and a plug-in; here stand-ins are copies
     // of a real library, found in the current directory.
-    s.OsKind = 1;
+    s.OsKind = mov::kOs9x;
     mov::ProbeJpegReader(s);
     EXPECT_EQ(s.JpegAvailable, 0);
     ASSERT_TRUE(CopyFileA(filter.c_str(), dir.file("jpegfilt95.dll").c_str(), FALSE));

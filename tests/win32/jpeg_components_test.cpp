@@ -2,56 +2,37 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "../unit/jpeg_fixture.h"
 #include "components/jpeg/jpeg_convert.h"
-#include "framework/reg_key.h"
+#include "framework/handle.h"
+#include "settings/busy_flag.h"
+#include "test_support.h"
 
 namespace {
 
-const char kGroupKey[] = "Software\\Farnwick\\MovAni32\\Group";
+using testsupport::FileExists;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 // Left half red, right half blue, at an odd size so rows carry padding.
 std::vector<uint8_t> MakeJpeg(uint32_t w, uint32_t h) {
-    jpeg_compress_struct c;
-    jpeg_error_mgr err;
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* mem = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &mem, &size);
-    c.image_width = w;
-    c.image_height = h;
-    c.input_components = 3;
-    c.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 95, TRUE);
-    jpeg_start_compress(&c, TRUE);
-    std::vector<uint8_t> row(w * 3);
-    for (uint32_t x = 0; x < w; ++x) {
-        row[x * 3] = x < w / 2 ? 255 : 0;
-        row[x * 3 + 1] = 0;
-        row[x * 3 + 2] = x < w / 2 ? 0 : 255;
-    }
-    while (c.next_scanline < h) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&c, &r, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    std::vector<uint8_t> out(mem, mem + size);
-    free(mem);
-    return out;
+    testsupport::JpegShape shape;
+    shape.width = w;
+    shape.height = h;
+    return testsupport::EncodeJpeg(shape, [w](uint32_t x, uint32_t, uint8_t* px) {
+        px[0] = x < w / 2 ? 255 : 0;
+        px[1] = 0;
+        px[2] = x < w / 2 ? 0 : 255;
+    });
 }
 
 // What the portable converter makes of `jpeg`, in memory.
 std::vector<uint8_t> ExpectedBmp(const std::vector<uint8_t>& jpeg) {
-    struct Sink : jpeg::ByteWriter {
+    struct Sink : mov::ByteSink {
         std::vector<uint8_t> bytes;
         bool WriteAt(uint64_t off, const void* d, size_t n) override {
             if (bytes.size() < off + n) bytes.resize(off + n);
@@ -64,50 +45,6 @@ std::vector<uint8_t> ExpectedBmp(const std::vector<uint8_t>& jpeg) {
     return sink.bytes;
 }
 
-bool WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD put = 0;
-    BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-    CloseHandle(h);
-    return ok && put == bytes.size();
-}
-
-std::vector<uint8_t> ReadAll(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return bytes;
-    DWORD size = GetFileSize(h, nullptr), got = 0;
-    bytes.resize(size);
-    if (!ReadFile(h, bytes.data(), size, &got, nullptr) || got != size) bytes.clear();
-    CloseHandle(h);
-    return bytes;
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-int32_t BusyFlag() {
-    fw::RegKey key;
-    int32_t v = -1;
-    if (key.Create(HKEY_CURRENT_USER, kGroupKey) == ERROR_SUCCESS) key.QueryDword("LhaArchiveing", v);
-    return v;
-}
-
-void SetBusyFlag(uint32_t v) {
-    fw::RegKey key;
-    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kGroupKey), ERROR_SUCCESS);
-    ASSERT_EQ(key.SetDword("LhaArchiveing", v), ERROR_SUCCESS);
-}
-
-// The main program's wait, with short steps: true once the flag reads 0.
-bool WaitForIdle(int seconds) {
-    for (int i = 0; i < seconds * 10; ++i) {
-        if (BusyFlag() == 0) return true;
-        Sleep(100);
-    }
-    return false;
-}
-
 // Runs a command line and returns the exit code (-1 when it did not start or end).
 DWORD RunAndWait(const std::string& commandLine) {
     STARTUPINFOA si{};
@@ -117,10 +54,9 @@ DWORD RunAndWait(const std::string& commandLine) {
     line.push_back('\0');
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return static_cast<DWORD>(-1);
+    fw::Handle process(pi.hProcess), thread(pi.hThread);
     DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    if (WaitForSingleObject(process.get(), 30000) == WAIT_OBJECT_0) GetExitCodeProcess(process.get(), &code);
     return code;
 }
 
@@ -136,7 +72,7 @@ protected:
         jpeg_ = MakeJpeg(37, 23);
         src_ = dir_ + "\\写真 1.jpg";
         bmp_ = dir_ + "\\user name.BMP";
-        ASSERT_TRUE(WriteAll(src_, jpeg_));
+        ASSERT_TRUE(WriteBytes(src_, jpeg_));
         DeleteFileA(bmp_.c_str());
     }
     void TearDown() override {
@@ -158,15 +94,15 @@ using JpegToBmpFn = int(__cdecl*)(const char*, const char*);
 
 TEST_F(JpegComponents, FilterLibraryWritesTheBitmapAtAJapanesePath) {
     // As the main program: load by name for one call, look up the export, unload.
-    HMODULE lib = LoadLibraryExA("jpegfilt.dll", nullptr, 0);
-    ASSERT_NE(lib, nullptr);
-    auto fn = reinterpret_cast<JpegToBmpFn>(reinterpret_cast<void*>(GetProcAddress(lib, "JpegToBmp")));
+    fw::Module lib(LoadLibraryExA("jpegfilt.dll", nullptr, 0));
+    ASSERT_TRUE(lib);
+    auto fn = reinterpret_cast<JpegToBmpFn>(reinterpret_cast<void*>(GetProcAddress(lib.get(), "JpegToBmp")));
     ASSERT_NE(fn, nullptr);
     char s[256], b[256];  // the caller's 256-byte buffers
     lstrcpynA(s, src_.c_str(), sizeof s);
     lstrcpynA(b, bmp_.c_str(), sizeof b);
     EXPECT_EQ(fn(s, b), 1);
-    std::vector<uint8_t> got = ReadAll(bmp_);
+    std::vector<uint8_t> got = ReadBytes(bmp_);
     EXPECT_EQ(got, ExpectedBmp(jpeg_));
     ASSERT_GT(got.size(), 54u + 3);
     // Bottom-left pixel (first in the file) is red, stored blue-green-red.
@@ -175,47 +111,48 @@ TEST_F(JpegComponents, FilterLibraryWritesTheBitmapAtAJapanesePath) {
 
     // A damaged picture: result 0, the previous bitmap stays as it was, no leftovers.
     std::vector<uint8_t> cut(jpeg_.begin(), jpeg_.begin() + 90);
-    ASSERT_TRUE(WriteAll(src_, cut));
+    ASSERT_TRUE(WriteBytes(src_, cut));
     EXPECT_EQ(fn(s, b), 0);
-    EXPECT_EQ(ReadAll(bmp_), got);
+    EXPECT_EQ(ReadBytes(bmp_), got);
     EXPECT_FALSE(FileExists(bmp_ + ".jpgtmp"));
     EXPECT_EQ(fn(nullptr, b), 0);
-    EXPECT_TRUE(FreeLibrary(lib));
+    EXPECT_TRUE(FreeLibrary(lib.release()));
 }
 
 TEST_F(JpegComponents, ConverterProgramConvertsThenClearsTheBusyFlag) {
     // As the main program: flag 1, WinExec with both paths quoted, poll for 0.
-    SetBusyFlag(1);
+    mov::SetBusyFlag(1);
     std::string line = "Jpeg2bmp.exe \"" + src_ + "\" \"" + bmp_ + "\"";
     ASSERT_GT(WinExec(line.c_str(), SW_HIDE), 31u);
-    ASSERT_TRUE(WaitForIdle(30));
-    EXPECT_EQ(ReadAll(bmp_), ExpectedBmp(jpeg_));
+    ASSERT_TRUE(testsupport::WaitUntilBusyFlagCleared(30000));
+    EXPECT_EQ(ReadBytes(bmp_), ExpectedBmp(jpeg_));
 }
 
 TEST_F(JpegComponents, ConverterClearsTheFlagAlsoWhenItFails) {
-    // Wrong arguments: its own exit code, flag cleared.
-    SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe"), 2u);
-    EXPECT_EQ(BusyFlag(), 0);
-    SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe \"" + src_ + "\""), 2u);
-    EXPECT_EQ(BusyFlag(), 0);
-
-    // A picture that cannot be read: exit code 1, flag cleared, old bitmap untouched.
     const std::vector<uint8_t> previous = {'B', 'M', 'o', 'l', 'd'};
-    ASSERT_TRUE(WriteAll(bmp_, previous));
-    ASSERT_TRUE(WriteAll(src_, std::vector<uint8_t>(jpeg_.begin(), jpeg_.begin() + 90)));
-    SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe \"" + src_ + "\" \"" + bmp_ + "\""), 1u);
-    EXPECT_EQ(BusyFlag(), 0);
-    EXPECT_EQ(ReadAll(bmp_), previous);
-
-    // Success through the same route gives exit code 0.
-    ASSERT_TRUE(WriteAll(src_, jpeg_));
-    SetBusyFlag(1);
-    EXPECT_EQ(RunAndWait("Jpeg2bmp.exe \"" + src_ + "\" \"" + bmp_ + "\""), 0u);
-    EXPECT_EQ(BusyFlag(), 0);
-    EXPECT_EQ(ReadAll(bmp_), ExpectedBmp(jpeg_));
+    const std::vector<uint8_t> cut(jpeg_.begin(), jpeg_.begin() + 90);
+    const std::string both = "Jpeg2bmp.exe \"" + src_ + "\" \"" + bmp_ + "\"";
+    struct {
+        std::string line;
+        const std::vector<uint8_t>* source;  // written first, unless null
+        DWORD exitCode;                      // 2 wrong arguments, 1 unreadable picture, 0 done
+    } table[] = {
+        {"Jpeg2bmp.exe", nullptr, 2},
+        {"Jpeg2bmp.exe \"" + src_ + "\"", nullptr, 2},
+        {both, &cut, 1},
+        {both, &jpeg_, 0},
+    };
+    ASSERT_TRUE(WriteBytes(bmp_, previous));
+    for (const auto& row : table) {
+        if (row.source) {
+            ASSERT_TRUE(WriteBytes(src_, *row.source));
+        }
+        mov::SetBusyFlag(1);
+        EXPECT_EQ(RunAndWait(row.line), row.exitCode) << row.line;
+        EXPECT_TRUE(mov::BusyFlagCleared()) << row.line;
+        // The old bitmap stays untouched until a conversion succeeds.
+        EXPECT_EQ(ReadBytes(bmp_), row.exitCode == 0 ? ExpectedBmp(jpeg_) : previous) << row.line;
+    }
 }
 
 }  // namespace

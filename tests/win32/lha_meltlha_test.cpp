@@ -7,38 +7,23 @@
 #include <string>
 #include <vector>
 #include "components/lha/unlha32.h"
-#include "framework/reg_key.h"
 #include "../unit/lha_test_archives.h"
+#include "settings/busy_flag.h"
+#include "test_support.h"
 
 namespace {
 
 using lhatest::Entry;
 
-const char kGroupKey[] = "Software\\Farnwick\\MovAni32\\Group";
+using testsupport::FileExists;
 const std::string kGazou = "\x89\xE6\x91\x9C.bmp";  // 画像.bmp in Shift-JIS (the ANSI code page here)
-
-void SetBusy(DWORD v) {
-    fw::RegKey k;
-    ASSERT_EQ(k.Create(HKEY_CURRENT_USER, kGroupKey), ERROR_SUCCESS);
-    ASSERT_EQ(k.SetDword("LhaArchiveing", v), ERROR_SUCCESS);
-}
-
-int32_t Busy() {
-    fw::RegKey k;
-    int32_t v = -1;
-    if (k.Open(HKEY_CURRENT_USER, kGroupKey) == ERROR_SUCCESS) k.QueryDword("LhaArchiveing", v);
-    return v;
-}
 
 // The handshake as the main program runs it: flag 1, WinExec, wait for 0.
 ::testing::AssertionResult RunMelt(const std::string& commandLine) {
-    SetBusy(1);
+    mov::SetBusyFlag(1);
     UINT rc = WinExec(commandLine.c_str(), SW_HIDE);
     if (rc <= 31) return ::testing::AssertionFailure() << "WinExec " << rc << ": " << commandLine;
-    for (int i = 0; i < 600; ++i) {
-        if (Busy() == 0) return ::testing::AssertionSuccess();
-        Sleep(50);
-    }
+    if (testsupport::WaitUntilBusyFlagCleared(30000)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "LhaArchiveing not cleared after " << commandLine;
 }
 
@@ -49,8 +34,6 @@ std::string ListLine(const std::string& archive, const std::string& temp) {
 std::string UnpackLine(const std::string& archive, const std::string& temp, const std::string& member) {
     return "MeltLha.exe " + Quoted(archive) + " " + Quoted(temp + "\\") + " " + Quoted(member);
 }
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> out;
@@ -76,7 +59,7 @@ protected:
         fixtures_ = std::string("Z:") + bin + "/lha-fixtures";
         for (char& c : fixtures_)
             if (c == '/') c = '\\';
-        ASSERT_TRUE(Exists(fixtures_ + "\\.done")) << fixtures_;
+        ASSERT_TRUE(FileExists(fixtures_ + "\\.done")) << fixtures_;
     }
     void TearDown() override {
         RemoveTree(temp_);
@@ -154,10 +137,10 @@ TEST_F(MeltLhaTest, HostileNamesNeverWriteOutsideTheFolder) {
     EXPECT_EQ(names, (std::vector<std::string>{"MovList.tmp", "\x95\x5C\x8E\xA6.bmp"}));
     for (const char* m : {"..\\..\\evil.bmp", "C:\\x_lha_evil.bmp", "..\\evil2.bmp"})
         ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, m)));
-    EXPECT_FALSE(Exists(temp_ + "\\evil.bmp"));
-    EXPECT_FALSE(Exists(temp_ + "\\..\\evil.bmp"));
-    EXPECT_FALSE(Exists(temp_ + "\\evil2.bmp"));
-    EXPECT_FALSE(Exists("C:\\x_lha_evil.bmp"));
+    EXPECT_FALSE(FileExists(temp_ + "\\evil.bmp"));
+    EXPECT_FALSE(FileExists(temp_ + "\\..\\evil.bmp"));
+    EXPECT_FALSE(FileExists(temp_ + "\\evil2.bmp"));
+    EXPECT_FALSE(FileExists("C:\\x_lha_evil.bmp"));
     ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, "ok.bmp")));
     EXPECT_EQ(lhatest::ReadFile(work_ + "\\ok.bmp"), "fine");
 }
@@ -175,8 +158,8 @@ TEST_F(MeltLhaTest, NamesStoredFromTheRootOrWithTrailingDotsUnpackInsideTheFolde
         ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, member)));
         EXPECT_EQ(lhatest::ReadFile(work_ + "\\" + member), data) << member;
     }
-    EXPECT_FALSE(Exists("C:\\lha_rooted"));
-    EXPECT_FALSE(Exists("C:\\lha_rooted2"));
+    EXPECT_FALSE(FileExists("C:\\lha_rooted"));
+    EXPECT_FALSE(FileExists("C:\\lha_rooted2"));
 }
 
 TEST_F(MeltLhaTest, BadCrcAndCutShortDataLeaveNoFile) {
@@ -192,9 +175,9 @@ TEST_F(MeltLhaTest, BadCrcAndCutShortDataLeaveNoFile) {
     ASSERT_TRUE(RunMelt(ListLine(arc, work_)));
     EXPECT_EQ(ListFile(), "bad.bmp\r\n");  // its damage shows only when unpacked
     ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, "bad.bmp")));
-    EXPECT_FALSE(Exists(work_ + "\\bad.bmp"));
+    EXPECT_FALSE(FileExists(work_ + "\\bad.bmp"));
     ASSERT_TRUE(RunMelt(UnpackLine(arc, work_, "cut.bmp")));
-    EXPECT_FALSE(Exists(work_ + "\\cut.bmp"));
+    EXPECT_FALSE(FileExists(work_ + "\\cut.bmp"));
 }
 
 TEST_F(MeltLhaTest, FailuresStillClearTheFlagAndEmptyTheList) {

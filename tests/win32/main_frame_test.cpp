@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "collection/movani32_doc.h"
+#include "ui/movani32_doc.h"
 #include "ui/main_frame.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"
@@ -47,6 +47,10 @@ std::vector<std::string> MenuLines(HMENU menu) {
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A frame destroyed by an earlier test posted WM_QUIT, which would end any modal loop.
+        MSG quit;
+        while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
         ASSERT_TRUE(frame_.LoadFrame(IDR_MAINFRAME, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                      "Movani32", GetModuleHandleA(nullptr)));
         auto view = std::make_unique<RecordingView>();
@@ -119,10 +123,18 @@ TEST_F(MainFrameTest, MenuBarShowsItemsWithoutHandlerDisabled) {
 
 namespace {
 
-// Answers the message boxes this thread shows with OK, keeping their texts.
+// Answers every message box this thread shows with OK, keeping their texts.
 std::vector<std::string> g_boxTexts;
+BOOL CALLBACK FindBox(HWND w, LPARAM out) {
+    char cls[16] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+}
 void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
-    HWND box = testsupport::OwnMessageBox();
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
     if (!box) return;
     char text[1024] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
@@ -182,7 +194,7 @@ TEST_F(MainFrameTest, DroppedFoldersAndArchivesBecomeGroupsAndTheRestIsRefused) 
     KillTimer(nullptr, timer);
 
     EXPECT_EQ(groups(), (std::vector<std::string>{pics.path(), jp.path(), lzh, pics.path()}));
-    EXPECT_EQ(doc_.groups.at(2).archive, 1);
+    EXPECT_TRUE(doc_.groups.at(2).archive);
     EXPECT_EQ(GroupNumber("Count"), 3u);
     EXPECT_EQ(g_boxTexts, (std::vector<std::string>{
                               bmp + " はフォルダでは有りません",

@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "framework/handle.h"
 #include "image/bmp.h"
+#include "test_support.h"
 
 namespace {
 
@@ -17,18 +19,16 @@ std::string TempPath(const char* name) {
     return std::string(dir) + name;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+using testsupport::FileExists;
 
 // Loads the library, calls one export with (src, dst, position) and unloads it.
 int CallSmartFit(const char* exportName, const std::string& src, const std::string& dst, int position) {
-    HMODULE lib = LoadLibraryExA("QuilletDll.dll", nullptr, 0);
-    EXPECT_NE(lib, nullptr);
+    fw::Module lib(LoadLibraryExA("QuilletDll.dll", nullptr, 0));
+    EXPECT_TRUE(lib);
     if (!lib) return -1;
-    auto fn = reinterpret_cast<SmartFitFn>(reinterpret_cast<void*>(GetProcAddress(lib, exportName)));
+    auto fn = reinterpret_cast<SmartFitFn>(reinterpret_cast<void*>(GetProcAddress(lib.get(), exportName)));
     EXPECT_NE(fn, nullptr) << exportName;
-    const int r = fn ? fn(src.c_str(), dst.c_str(), position) : -1;
-    FreeLibrary(lib);
-    return r;
+    return fn ? fn(src.c_str(), dst.c_str(), position) : -1;
 }
 
 class QuilletDll : public ::testing::Test {
@@ -55,21 +55,18 @@ protected:
 };
 
 TEST_F(QuilletDll, ExportsOnlyTheTwoEntryPointsByTheirUnderscoredNames) {
-    HMODULE lib = LoadLibraryExA("QuilletDll.dll", nullptr, 0);
-    ASSERT_NE(lib, nullptr);
-    EXPECT_NE(GetProcAddress(lib, "_Quillet"), nullptr);
-    EXPECT_NE(GetProcAddress(lib, "_Quillet2"), nullptr);
-    EXPECT_EQ(GetProcAddress(lib, "Quillet"), nullptr);
-    EXPECT_EQ(GetProcAddress(lib, "Quillet2"), nullptr);
-    FreeLibrary(lib);
+    fw::Module lib(LoadLibraryExA("QuilletDll.dll", nullptr, 0));
+    ASSERT_TRUE(lib);
+    EXPECT_NE(GetProcAddress(lib.get(), "_Quillet"), nullptr);
+    EXPECT_NE(GetProcAddress(lib.get(), "_Quillet2"), nullptr);
+    EXPECT_EQ(GetProcAddress(lib.get(), "Quillet"), nullptr);
+    EXPECT_EQ(GetProcAddress(lib.get(), "Quillet2"), nullptr);
 }
 
 TEST_F(QuilletDll, FitScalesToTheScreenInTheDisplaysDepth) {
     Picture(800, 400, mov::Bgr{10, 20, 30});
     EXPECT_EQ(CallSmartFit("_Quillet", src, dst, 2), 1);  // the position is pushed, and ignored
-    HDC dc = GetDC(nullptr);
-    const int bits = GetDeviceCaps(dc, BITSPIXEL);
-    ReleaseDC(nullptr, dc);
+    const int bits = GetDeviceCaps(fw::WindowDc(nullptr).get(), BITSPIXEL);
     mov::Bitmap out;
     mov::BmpInfo info;
     ASSERT_EQ(mov::ReadBmpFile(dst.c_str(), &out, &info), mov::BmpStatus::Ok);
@@ -110,16 +107,12 @@ TEST_F(QuilletDll, FailuresWriteNothingAndStillReturnOne) {
     DeleteFileA(missing.c_str());
     EXPECT_EQ(CallSmartFit("_Quillet", missing, dst, 0), 1);
     EXPECT_EQ(CallSmartFit("_Quillet2", missing, dst, 0), 1);
-    EXPECT_FALSE(Exists(dst));
+    EXPECT_FALSE(FileExists(dst));
     // A file that only starts like a bitmap.
-    HANDLE h = CreateFileA(src.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD n = 0;
-    WriteFile(h, "BMnonsense", 10, &n, nullptr);
-    CloseHandle(h);
+    ASSERT_TRUE(testsupport::WriteBytes(src, {'B', 'M', 'n', 'o', 'n', 's', 'e', 'n', 's', 'e'}));
     EXPECT_EQ(CallSmartFit("_Quillet", src, dst, 0), 1);
     EXPECT_EQ(CallSmartFit("_Quillet2", src, dst, 0), 1);
-    EXPECT_FALSE(Exists(dst));
+    EXPECT_FALSE(FileExists(dst));
 }
 
 }  // namespace

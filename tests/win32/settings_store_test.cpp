@@ -3,6 +3,8 @@
 #include <windows.h>
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
+#include "settings/settings_fields.h"
 #include "settings/settings_store.h"
 #include "test_support.h"
 
@@ -19,49 +21,26 @@ protected:
         s.JpegAvailable = 1;
     }
     void Put(const char* key, const char* name, const char* text) {
-        fw::RegKey k;
-        ASSERT_EQ(k.Create(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
-        k.SetString(name, text);
+        ASSERT_TRUE(testsupport::RegPutText(HKEY_CURRENT_USER, key, name, text));
     }
     void PutRaw(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
-        fw::RegKey k;
-        ASSERT_EQ(k.Create(HKEY_CURRENT_USER, key), ERROR_SUCCESS);
-        RegSetValueExA(k.get(), name, 0, type, static_cast<const BYTE*>(data), size);
+        ASSERT_TRUE(testsupport::RegPut(HKEY_CURRENT_USER, key, name, type, data, size));
     }
     SettingsRecord s;
 };
 
 TEST_F(SettingsStoreTest, EmptyRegistryLoadsTheDefaultsAndMakesTheKeys) {
-    s.TileWallPaper = 0;  // whatever was in memory before
+    s.TileWallPaper = mov::kPlaceCentre;  // whatever was in memory before
     s.Interval = 99;
+    s.PaperRemoved = 1;
     mov::LoadSettings(s);
-    EXPECT_EQ(s.SCenabled, 0);
-    EXPECT_EQ(s.JPEGRead, 1);
-    EXPECT_EQ(s.FrontMaxChange, 0);
-    EXPECT_EQ(s.IconOn, 1);
-    EXPECT_EQ(s.Change, 0);
-    EXPECT_EQ(s.Adjust, 0);
-    EXPECT_EQ(s.SmartPos, 0);
-    EXPECT_EQ(s.Interval, 2);
-    EXPECT_EQ(s.ReadTimeOut, 60);
-    EXPECT_EQ(s.TileWallPaper, 1);
-    EXPECT_EQ(s.TileLength, 640);
-    EXPECT_EQ(s.TileHeight, 480);
-    EXPECT_EQ(s.Modify, 0);
-    EXPECT_EQ(s.AdBegin, 60);
-    EXPECT_EQ(s.AdEnd, 80);
-    EXPECT_EQ(s.TiledatRight, 0);
-    EXPECT_EQ(s.Inactive, 0);
-    EXPECT_EQ(s.BMPSort, 0);
-    EXPECT_EQ(s.DelayedAction, 0);
-    EXPECT_EQ(s.WrightButton, 1);
-    EXPECT_EQ(s.ActiveDeskTopMode, 2);
-    EXPECT_EQ(s.AutoTile, 0);
+    const SettingsRecord defaults;
+    for (const mov::StoredSetting& f : mov::kStoredSettings) EXPECT_EQ(s.*f.field, defaults.*f.field) << f.name;
+    EXPECT_EQ(s.AutoTile, mov::kAutoTileOff);
     EXPECT_EQ(s.PaperRemoved, 0);
     for (const char* k : {mov::kModeKey, mov::kSpecialKey, mov::kAdditionalKey}) {
-        HKEY h;
-        EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, k, 0, KEY_READ, &h), ERROR_SUCCESS) << k;
-        RegCloseKey(h);
+        fw::RegKey key;
+        EXPECT_EQ(key.Open(HKEY_CURRENT_USER, k), ERROR_SUCCESS) << k;
     }
 
     SettingsRecord noJpeg;
@@ -71,23 +50,19 @@ TEST_F(SettingsStoreTest, EmptyRegistryLoadsTheDefaultsAndMakesTheKeys) {
 }
 
 TEST_F(SettingsStoreTest, WordsAreMatchedExactlyWithPerFieldFallBacks) {
-    Put(mov::kModeKey, "Change", "rand");
-    Put(mov::kModeKey, "SCenabled", "Only");
-    Put(mov::kModeKey, "Adjust", "Smart2");
-    Put(mov::kModeKey, "SmartPos", "left");
-    Put(mov::kModeKey, "IconOn", "No");
-    Put(mov::kSpecialKey, "WrightButton", "Middle");
-    Put(mov::kSpecialKey, "Inactive", "ScreenSaver");
-    Put(mov::kSpecialKey, "TiledatRight", "Yes");
+    struct { const char* key; const char* name; const char* text; int SettingsRecord::*field; int code; } table[] = {
+        {mov::kModeKey, "Change", "rand", &SettingsRecord::Change, mov::kChangeAuto},
+        {mov::kModeKey, "SCenabled", "Only", &SettingsRecord::SCenabled, mov::kScOnly},
+        {mov::kModeKey, "Adjust", "Smart2", &SettingsRecord::Adjust, mov::kAdjustSmart2},
+        {mov::kModeKey, "SmartPos", "left", &SettingsRecord::SmartPos, mov::kSmartCenter},
+        {mov::kModeKey, "IconOn", "No", &SettingsRecord::IconOn, 0},
+        {mov::kSpecialKey, "WrightButton", "Middle", &SettingsRecord::WrightButton, mov::kButtonHide},
+        {mov::kSpecialKey, "Inactive", "ScreenSaver", &SettingsRecord::Inactive, 1},
+        {mov::kSpecialKey, "TiledatRight", "Yes", &SettingsRecord::TiledatRight, 1},
+    };
+    for (const auto& row : table) Put(row.key, row.name, row.text);
     mov::LoadSettings(s);
-    EXPECT_EQ(s.Change, 0);
-    EXPECT_EQ(s.SCenabled, 1);
-    EXPECT_EQ(s.Adjust, 4);
-    EXPECT_EQ(s.SmartPos, 0);
-    EXPECT_EQ(s.IconOn, 0);
-    EXPECT_EQ(s.WrightButton, 5);
-    EXPECT_EQ(s.Inactive, 1);
-    EXPECT_EQ(s.TiledatRight, 1);
+    for (const auto& row : table) EXPECT_EQ(s.*row.field, row.code) << row.name << " " << row.text;
 }
 
 TEST_F(SettingsStoreTest, ActiveDesktopModeDependsOnTheBrowser) {
@@ -126,11 +101,11 @@ TEST_F(SettingsStoreTest, AutomaticPlacementSurvivesASave) {
     DWORD two = 2;
     PutRaw(mov::kModeKey, "TileWallPaper", REG_DWORD, &two, 4);
     mov::LoadSettings(s);
-    EXPECT_EQ(s.TileWallPaper, 2);
-    EXPECT_EQ(s.AutoTile, 1);
-    s.TileWallPaper = 0;  // a change decided "centred"
+    EXPECT_EQ(s.TileWallPaper, mov::kPlaceAuto);
+    EXPECT_EQ(s.AutoTile, mov::kAutoTileArmed);
+    s.TileWallPaper = mov::kPlaceCentre;  // a change decided "centred"
     mov::SaveSettings(s);
-    EXPECT_EQ(s.TileWallPaper, 2);
+    EXPECT_EQ(s.TileWallPaper, mov::kPlaceAuto);
     DWORD type = 0;
     std::string bytes;
     ASSERT_TRUE(RegPeek(HKEY_CURRENT_USER, mov::kModeKey, "TileWallPaper", type, bytes));
@@ -140,12 +115,12 @@ TEST_F(SettingsStoreTest, AutomaticPlacementSurvivesASave) {
 TEST_F(SettingsStoreTest, SaveWritesExactWordsAndTypesButNeverReadTimeOut) {
     DWORD five = 5;
     PutRaw(mov::kModeKey, "ReadTimeOut", REG_DWORD, &five, 4);
-    s.Change = 2;
-    s.Adjust = 3;
-    s.SCenabled = 2;
+    s.Change = mov::kChangeRand2;
+    s.Adjust = mov::kAdjustSmart;
+    s.SCenabled = mov::kScNo;
     s.Interval = 15;
     s.ReadTimeOut = 77;
-    s.WrightButton = 4;
+    s.WrightButton = mov::kButtonTile;
     mov::SaveSettings(s);
 
     struct Word { const char* key; const char* name; const char* text; } words[] = {
@@ -175,8 +150,8 @@ TEST_F(SettingsStoreTest, SaveWritesExactWordsAndTypesButNeverReadTimeOut) {
     mov::LoadSettings(back);
     EXPECT_EQ(back.Interval, 15);
     EXPECT_EQ(back.ReadTimeOut, 5);  // the hand-written value is left alone
-    EXPECT_EQ(back.Change, 2);
-    EXPECT_EQ(back.WrightButton, 4);
+    EXPECT_EQ(back.Change, mov::kChangeRand2);
+    EXPECT_EQ(back.WrightButton, mov::kButtonTile);
 }
 
 TEST_F(SettingsStoreTest, WrongTypesAndSizesGiveSaneValues) {
@@ -197,9 +172,9 @@ TEST_F(SettingsStoreTest, WrongTypesAndSizesGiveSaneValues) {
     EXPECT_EQ(s.TileLength, 640);
     EXPECT_EQ(s.TileHeight, 480);
     EXPECT_EQ(s.AdBegin, 30);
-    EXPECT_EQ(s.Change, 0);
-    EXPECT_EQ(s.Adjust, 0);
-    EXPECT_EQ(s.WrightButton, 1);  // unreadable reads as absent: "Next"
+    EXPECT_EQ(s.Change, mov::kChangeAuto);
+    EXPECT_EQ(s.Adjust, mov::kAdjustNo);
+    EXPECT_EQ(s.WrightButton, mov::kButtonNext);  // unreadable reads as absent: "Next"
 }
 
 TEST_F(SettingsStoreTest, LhaProbeNeedsBothFilesInTheCurrentDirectory) {

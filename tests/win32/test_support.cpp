@@ -2,6 +2,10 @@
 #include "test_support.h"
 #include <cstdio>
 #include <cstring>
+#include "framework/handle.h"
+#include "framework/reg_key.h"
+#include "image/bmp.h"
+#include "settings/busy_flag.h"
 
 namespace testsupport {
 
@@ -14,27 +18,25 @@ ScratchDir::ScratchDir(const char* name) {
 
 ScratchDir::~ScratchDir() {
     WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((path_ + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string f = path_ + "\\" + fd.cFileName;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                if (std::strcmp(fd.cFileName, ".") && std::strcmp(fd.cFileName, "..")) RemoveDirectoryA(f.c_str());
-            } else {
-                SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(f.c_str());
-            }
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
+    fw::FindHandle h(FindFirstFileA((path_ + "\\*").c_str(), &fd));
+    for (bool more = static_cast<bool>(h); more; more = FindNextFileA(h.get(), &fd) != FALSE) {
+        std::string f = path_ + "\\" + fd.cFileName;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (std::strcmp(fd.cFileName, ".") && std::strcmp(fd.cFileName, "..")) RemoveDirectoryA(f.c_str());
+        } else {
+            SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(f.c_str());
+        }
     }
+    h.reset();
     RemoveDirectoryA(path_.c_str());
 }
 
-void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    if (!f) return false;
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
 }
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
@@ -55,7 +57,6 @@ static void Put32(std::vector<unsigned char>& v, size_t at, uint32_t x) {
 }
 
 void WriteBmp(const std::string& path, int32_t width, int32_t height, uint32_t rgb) {
-    // Odd sizes (zero or negative width) get a header and no pixels.
     const uint32_t stride = width > 0 ? (static_cast<uint32_t>(width) * 3 + 3) & ~3u : 0;
     const uint32_t rows = static_cast<uint32_t>(height < 0 ? -height : height);
     std::vector<unsigned char> v(54 + static_cast<size_t>(stride) * rows, 0);
@@ -78,25 +79,18 @@ void WriteBmp(const std::string& path, int32_t width, int32_t height, uint32_t r
     WriteBytes(path, v);
 }
 
-bool BmpSize(const std::string& path, int32_t& width, int32_t& height) {
-    std::vector<unsigned char> v = ReadBytes(path);
-    if (v.size() < 26 || v[0] != 'B' || v[1] != 'M') return false;
-    std::memcpy(&width, &v[18], 4);
-    std::memcpy(&height, &v[22], 4);
-    return true;
+std::string BmpShape(const std::string& path) {
+    mov::BmpInfo info;
+    if (mov::ProbeBmpFile(path.c_str(), &info) != mov::BmpStatus::Ok) return "unreadable";
+    return std::to_string(info.width) + "x" + std::to_string(info.height);
 }
 
 bool RegPeek(HKEY root, const char* key, const char* name, DWORD& type, std::string& bytes) {
-    HKEY k;
-    if (RegOpenKeyExA(root, key, 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
+    fw::RegKey k;
     DWORD size = 0;
-    bool ok = RegQueryValueExA(k, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
-    if (ok) {
-        bytes.assign(size, '\0');
-        ok = RegQueryValueExA(k, name, nullptr, &type, reinterpret_cast<BYTE*>(&bytes[0]), &size) == ERROR_SUCCESS;
-    }
-    RegCloseKey(k);
-    return ok;
+    if (k.Open(root, key) != ERROR_SUCCESS || k.QueryInfo(name, type, size) != ERROR_SUCCESS) return false;
+    bytes.assign(size, '\0');
+    return RegQueryValueExA(k.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&bytes[0]), &size) == ERROR_SUCCESS;
 }
 
 std::string RegText(HKEY root, const char* key, const char* name) {
@@ -107,14 +101,42 @@ std::string RegText(HKEY root, const char* key, const char* name) {
     return bytes;
 }
 
-void RegDeleteValueIn(HKEY root, const char* key, const char* name) {
-    HKEY k;
-    if (RegOpenKeyExA(root, key, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
-    RegDeleteValueA(k, name);
-    RegCloseKey(k);
+bool RegPut(HKEY root, const char* key, const char* name, DWORD type, const void* data, DWORD size) {
+    fw::RegKey k;
+    if (k.Create(root, key) != ERROR_SUCCESS) return false;
+    return RegSetValueExA(k.get(), name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
 }
 
-static BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
+bool RegPutText(HKEY root, const char* key, const char* name, const std::string& text) {
+    return RegPut(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+bool RegPutDword(HKEY root, const char* key, const char* name, DWORD value) {
+    return RegPut(root, key, name, REG_DWORD, &value, sizeof value);
+}
+
+void RegDeleteValueIn(HKEY root, const char* key, const char* name) {
+    fw::RegKey k;
+    if (k.Open(root, key, KEY_SET_VALUE) == ERROR_SUCCESS) k.Delete(name);
+}
+
+bool WaitUntilBusyFlagCleared(DWORD timeoutMs) {
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
+        if (mov::BusyFlagCleared()) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+namespace {
+
+struct PendingBox {
+    int button;
+    SeenBox seen;
+};
+PendingBox* gPending = nullptr;
+
+BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
     char cls[32] = {};
     GetClassNameA(w, cls, sizeof cls);
     if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
@@ -122,10 +144,37 @@ static BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
     return FALSE;
 }
 
-HWND OwnMessageBox() {
-    HWND box = nullptr;
+BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
+    char cls[32] = {}, text[2048] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowTextA(w, text, sizeof text);
+    if (_stricmp(cls, "Static") == 0 && std::strlen(text) > gPending->seen.text.size()) gPending->seen.text = text;
+    return TRUE;
+}
+
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = nullptr;  // the visible dialog of this thread, once it is there
     EnumThreadWindows(GetCurrentThreadId(), FirstVisibleDialog, reinterpret_cast<LPARAM>(&box));
-    return box;
+    if (!box || !gPending) return;
+    KillTimer(nullptr, id);
+    char caption[256] = {};
+    GetWindowTextA(box, caption, sizeof caption);
+    gPending->seen.caption = caption;
+    gPending->seen.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
+    EnumChildWindows(box, LongestStatic, 0);
+    PostMessageA(box, WM_COMMAND, gPending->button, 0);
+}
+
+}  // namespace
+
+SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox) {
+    PendingBox pending{button, {}};
+    gPending = &pending;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerBox);
+    showsBox();
+    KillTimer(nullptr, timer);
+    gPending = nullptr;
+    return pending.seen;
 }
 
 void CountingClock::Sleep(unsigned ms) {

@@ -1,7 +1,9 @@
-// Helpers shared by the Wine tests: a scratch folder, small bitmaps, registry peeks, a clock.
+// Helpers shared by the Wine tests: a scratch folder, files and small bitmaps, registry
+// peeks and writes, the busy flag's wait, the message box of this thread, a clock.
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 #include "settings/clock.h"
@@ -20,22 +22,38 @@ private:
     std::string path_;
 };
 
-// A 24-bit bitmap of one colour (0xRRGGBB); a negative height makes it top-down.
+// A 24-bit bitmap of one colour (0xRRGGBB) written byte by byte, so odd headers can be
+// made too: a zero or negative width gives a header without pixels, a negative height a
+// top-down bitmap.
 void WriteBmp(const std::string& path, int32_t width, int32_t height, uint32_t rgb = 0x336699);
-void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+// "WIDTHxHEIGHT" of a bitmap file as image/'s reader finds it, else "unreadable".
+std::string BmpShape(const std::string& path);
+bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
-// Width and height from a bitmap file's info header; false when it cannot be read.
-bool BmpSize(const std::string& path, int32_t& width, int32_t& height);
 
 // A registry value: true and its type and bytes when present.
 bool RegPeek(HKEY root, const char* key, const char* name, DWORD& type, std::string& bytes);
 // The text of a REG_SZ value without its terminating zero; "<absent>" when missing.
 std::string RegText(HKEY root, const char* key, const char* name);
+// Writes a value of any type (the key is created when missing); false when it cannot.
+bool RegPut(HKEY root, const char* key, const char* name, DWORD type, const void* data, DWORD size);
+bool RegPutText(HKEY root, const char* key, const char* name, const std::string& text);  // zero counted
+bool RegPutDword(HKEY root, const char* key, const char* name, DWORD value);
 void RegDeleteValueIn(HKEY root, const char* key, const char* name);
 
-// The message box this thread is showing (a visible dialog of class #32770), or null.
-HWND OwnMessageBox();
+// Polls the busy flag as the main program does, in short steps: true once it reads 0.
+bool WaitUntilBusyFlagCleared(DWORD timeoutMs);
+
+// What a message box showed: its caption, its message (the longest static text) and
+// whether it offers Yes and No only.
+struct SeenBox {
+    std::string caption, text;
+    bool yesNo = false;
+};
+// Runs `showsBox`, which opens a modal message box on this thread; a timer inside the box's
+// modal loop reads the box and presses `button`.
+SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox);
 
 // A clock that counts the sleeps asked of it and really sleeps at most `realMs` for each,
 // less when `wake` says the awaited state is there. Outside programs start slowly on a busy

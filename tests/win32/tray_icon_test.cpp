@@ -17,7 +17,7 @@ bool InTray(HWND w) {
     NOTIFYICONDATAA nid{};
     nid.cbSize = static_cast<DWORD>(offsetof(NOTIFYICONDATAA, szTip) + 64);
     nid.hWnd = w;
-    nid.uID = TrayIcon::kId;
+    nid.uID = ID_TRAY_ICON;
     nid.uFlags = NIF_TIP;
     lstrcpyA(nid.szTip, "MovAni32");
     return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
@@ -27,24 +27,23 @@ class TrayIconTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // The images come from the shipped program, as the running program loads its own.
-        exe_ = LoadLibraryExA("Movani32.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(exe_, nullptr);
+        exe_.reset(LoadLibraryExA("Movani32.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        ASSERT_TRUE(exe_);
         wnd_ = CreateWindowExA(0, "STATIC", "tray test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(wnd_, nullptr);
-        tray_.Attach(wnd_, exe_);
+        tray_.Attach(wnd_, exe_.get());
     }
     void TearDown() override {
         NOTIFYICONDATAA nid{};
         nid.cbSize = static_cast<DWORD>(offsetof(NOTIFYICONDATAA, szTip) + 64);
         nid.hWnd = wnd_;
-        nid.uID = TrayIcon::kId;
+        nid.uID = ID_TRAY_ICON;
         Shell_NotifyIconA(NIM_DELETE, &nid);
         if (wnd_) DestroyWindow(wnd_);
-        if (exe_) FreeLibrary(exe_);
     }
 
-    HMODULE exe_ = nullptr;
+    fw::Module exe_;
     HWND wnd_ = nullptr;
     TrayIcon tray_;
 };
@@ -108,20 +107,19 @@ TEST_F(TrayIconTest, ShippedProgramHoldsEveryImageAtBothSizes) {
         for (int button = 0; button <= 5; ++button) {
             int id = mov::TrayIconForState(change, button);
             for (int size : {16, 32}) {
-                fw::Icon icon(static_cast<HICON>(LoadImageA(exe_, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
+                fw::Icon icon(static_cast<HICON>(LoadImageA(exe_.get(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
                 ASSERT_TRUE(icon) << id;
                 ICONINFO info{};
                 ASSERT_TRUE(GetIconInfo(icon.get(), &info)) << id;
+                fw::Bitmap color(info.hbmColor), mask(info.hbmMask);  // ours to delete
                 BITMAP bm{};
-                GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+                GetObjectA(color ? color.get() : mask.get(), sizeof bm, &bm);
                 EXPECT_EQ(bm.bmWidth, size) << id;
-                if (info.hbmColor) DeleteObject(info.hbmColor);
-                if (info.hbmMask) DeleteObject(info.hbmMask);
             }
         }
     }
     for (UINT id : {IDI_TRAY_CHANGING, IDI_TRAY_MAXIMIZED}) {
-        fw::Icon icon(static_cast<HICON>(LoadImageA(exe_, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0)));
+        fw::Icon icon(static_cast<HICON>(LoadImageA(exe_.get(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0)));
         EXPECT_TRUE(icon) << id;
     }
 }

@@ -1,5 +1,6 @@
-// Document steps of the program: the start-up probe and the closing work.
-#include "collection/movani32_doc.h"
+// Document steps of the program: the start-up probe and the closing work, which reach into
+// the settings, the collection and the desktop writer.
+#include "ui/movani32_doc.h"
 #include "collection/group_store.h"
 #include "engine/desktop_writer.h"
 #include "framework/frame.h"
