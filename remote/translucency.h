@@ -1,0 +1,13 @@
+// The remote control window is drawn 192/255 opaque where the platform has layered windows.
+#pragma once
+#include <windows.h>
+
+namespace rc {
+
+constexpr BYTE kAlpha = 192;
+
+// Makes `w` translucent on major version 5 or later when USER32 has the function; otherwise
+// leaves it opaque. Returns whether the window is now layered.
+bool MakeTranslucent(HWND w);
+
+}  // namespace rc
