@@ -4,8 +4,12 @@
 
 namespace rc {
 
-namespace {
-using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+bool ApplyAlpha(HWND w, SetLayeredFn setLayered) {
+    LONG ex = GetWindowLongA(w, GWL_EXSTYLE);
+    SetWindowLongA(w, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    if (setLayered(w, 0, kAlpha, LWA_ALPHA)) return true;
+    SetWindowLongA(w, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+    return false;
 }
 
 bool MakeTranslucent(HWND w) {
@@ -16,13 +20,7 @@ bool MakeTranslucent(HWND w) {
     if (!user32) return false;
     FARPROC proc = GetProcAddress(user32.get(), "SetLayeredWindowAttributes");
     if (!proc) return false;
-    auto setLayered = reinterpret_cast<SetLayeredFn>(reinterpret_cast<void (*)()>(proc));
-    LONG ex = GetWindowLongA(w, GWL_EXSTYLE);
-    SetWindowLongA(w, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    if (setLayered(w, 0, kAlpha, LWA_ALPHA)) return true;
-    // A layered window without attributes is never drawn: keep it opaque instead.
-    SetWindowLongA(w, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
-    return false;
+    return ApplyAlpha(w, reinterpret_cast<SetLayeredFn>(reinterpret_cast<void (*)()>(proc)));
 }
 
 }  // namespace rc
