@@ -1,34 +1,63 @@
-// MovRC2: the remote control window that drives Movani32 by command ids.
+// MovRC2: the remote control that starts Movani32 and drives it by command ids.
 #include <windows.h>
+#include <commctrl.h>
+#include "framework/app.h"
+#include "framework/handle.h"
+#include "remote/about_box.h"
+#include "remote/form_font.h"
+#include "remote/remote_window.h"
+
+// The two forms, created at start in this order. The About window's instance is exported.
+TfrmMovRc2* frmMovRc2 = nullptr;
+extern "C" TAboutBox* AboutBox;
+TAboutBox* AboutBox = nullptr;
 
 namespace {
 
-LRESULT CALLBACK RemoteProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
+constexpr int kIconId = 1;
+
+class TMovRc2App : public fw::CWinApp {
+public:
+    bool InitInstance() override {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        font_.reset(rc::MakeFormFont(12));
+        icon_ = LoadIconA(inst_, MAKEINTRESOURCEA(kIconId));
+        if (!remote_.Create(inst_, icon_, font_.get())) return false;
+        frmMovRc2 = &remote_;
+        if (!about_.Create(inst_, remote_.hwnd(), icon_, font_.get())) return false;
+        AboutBox = &about_;
+        remote_.SetAboutBox(&about_);
+        ShowWindow(remote_.hwnd(), showCmd_);
+        return true;
     }
-    return DefWindowProcA(w, msg, wp, lp);
-}
+
+    // Tab and the arrow keys move between the buttons of whichever form has the key.
+    int Run() override {
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+            if (top && (top == remote_.hwnd() || top == about_.hwnd()) && IsDialogMessageA(top, &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        return static_cast<int>(msg.wParam);
+    }
+
+    int ExitInstance(int code) override {
+        AboutBox = nullptr;
+        frmMovRc2 = nullptr;
+        if (about_.hwnd()) DestroyWindow(about_.hwnd());
+        return code;
+    }
+
+private:
+    fw::Font font_;
+    HICON icon_ = nullptr;  // shared resource icon: never destroyed
+    TfrmMovRc2 remote_;
+    TAboutBox about_;
+};
+
+TMovRc2App theApp;
 
 }  // namespace
-
-int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int showCmd) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = RemoteProc;
-    wc.hInstance = inst;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "MovRc2Class";
-    RegisterClassA(&wc);
-    HWND w = CreateWindowExA(0, wc.lpszClassName, "MovRc2", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                             CW_USEDEFAULT, CW_USEDEFAULT, 200, 80, nullptr, nullptr, inst, nullptr);
-    if (!w) return 1;
-    ShowWindow(w, showCmd);
-    MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-    }
-    return static_cast<int>(m.wParam);
-}

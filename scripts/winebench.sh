@@ -114,8 +114,10 @@ wb_reg_query() {
   wb_wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { $1=""; $2=""; sub(/^  */, ""); print }'
 }
 
-# wb_winver win98|nt40|win2k|winxp|win7|win10: what GetVersionExA reports.
-wb_winver() { wb_wine winecfg /v "$1" >/dev/null 2>&1; "$WINESERVER" -w 2>/dev/null || true; }
+# wb_winver win98|nt40|win2k|winxp|win7|win10: what GetVersionExA reports to programs
+# started afterwards (the running server holds the registry; waiting for it to end would
+# wait forever on the persistent one). Without an argument: prints the current one.
+wb_winver() { wb_wine winecfg /v "$@" 2>/dev/null | tr -d '\r'; }
 
 # wb_wait_gone PID SECONDS: waits for a process to end; its exit code in MOV_EXIT.
 wb_wait_gone() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The shipped files as they go out: 32-bit Windows PE files that need no MinGW runtime DLL,
-# the outside-tool programs windowed (no console flashes up when they are started), and
-# each library exporting exactly its published names.
+# the outside-tool programs and the remote control windowed (no console flashes up), and
+# each library and the remote control exporting exactly its published names.
 set -u
 export LC_ALL=C  # objdump headings are matched in English
 bin=$1
@@ -28,8 +28,9 @@ expect_exports() {  # file, names in sorted order
 expect_exports QuilletDll.dll "_Quillet _Quillet2"
 expect_exports jpegfilt.dll "JpegToBmp"
 expect_exports UnLha32.dll "Unlha UnlhaCheckArchive UnlhaExtractMember UnlhaGetVersion UnlhaListToFile"
+expect_exports MovRC2.exe "_AboutBox"
 
-for f in Jpeg2bmp.exe MeltLha.exe; do
+for f in Jpeg2bmp.exe MeltLha.exe MovRC2.exe; do
   $objdump -p "$bin/$f" | grep -q 'Subsystem.*(Windows GUI)' || bad "$f is not a windowed program"
 done
 [ $status -eq 0 ] && echo "release files: ok"

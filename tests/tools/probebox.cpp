@@ -1,8 +1,9 @@
 // probebox: the start-up desktop check seen from outside the main program.
 //   probebox sync              the program's copy of the desktop's placement values is made
 //                              equal to the desktop's (absent values absent), so no question comes
-//   probebox show SECONDS      waits for the program's question box; prints its text (Shift-JIS)
-//   probebox answer yes|no SECONDS   waits for the box and answers it
+//   probebox show SECONDS [CAPTION]   waits for the program's message box; prints its text (Shift-JIS)
+//   probebox answer yes|no|ok SECONDS [CAPTION]   waits for the box and answers it
+// CAPTION is the box's caption, "Movani32" unless given.
 // Exit code 0 on success, 1 when no box came in time, 2 for bad arguments.
 #include <windows.h>
 #include <cstdlib>
@@ -38,10 +39,10 @@ BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
     return TRUE;
 }
 
-// The visible dialog-class window captioned with the program's title.
-HWND WaitForBox(double seconds) {
+// The visible dialog-class window with the caption.
+HWND WaitForBox(double seconds, const char* caption) {
     for (int i = 0; i < seconds * 10; ++i) {
-        HWND w = FindWindowA("#32770", "Movani32");
+        HWND w = FindWindowA("#32770", caption);
         if (w && IsWindowVisible(w)) return w;
         Sleep(100);
     }
@@ -52,20 +53,21 @@ HWND WaitForBox(double seconds) {
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "sync") == 0) return Sync();
-    if (argc == 3 && std::strcmp(argv[1], "show") == 0) {
-        HWND box = WaitForBox(std::atof(argv[2]));
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "show") == 0) {
+        HWND box = WaitForBox(std::atof(argv[2]), argc == 4 ? argv[3] : "Movani32");
         if (!box) return 1;
         EnumChildWindows(box, LongestStatic, 0);
         DWORD written = 0;
         WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), gText.data(), static_cast<DWORD>(gText.size()), &written, nullptr);
         return 0;
     }
-    if (argc == 4 && std::strcmp(argv[1], "answer") == 0) {
-        bool yes = std::strcmp(argv[2], "yes") == 0;
-        if (!yes && std::strcmp(argv[2], "no") != 0) return 2;
-        HWND box = WaitForBox(std::atof(argv[3]));
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "answer") == 0) {
+        int answer = !std::strcmp(argv[2], "yes") ? IDYES : !std::strcmp(argv[2], "no") ? IDNO
+                   : !std::strcmp(argv[2], "ok") ? IDOK : 0;
+        if (!answer) return 2;
+        HWND box = WaitForBox(std::atof(argv[3]), argc == 5 ? argv[4] : "Movani32");
         if (!box) return 1;
-        PostMessageA(box, WM_COMMAND, yes ? IDYES : IDNO, 0);
+        PostMessageA(box, WM_COMMAND, answer, 0);
         // Done when this box has gone (the next question may take its place).
         for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(100);
         return IsWindow(box) ? 1 : 0;

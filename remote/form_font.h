@@ -1,0 +1,15 @@
+// The forms' font and their self-sizing labels.
+#pragma once
+#include <windows.h>
+
+namespace rc {
+
+// "ＭＳ Ｐゴシック" in the Japanese character set, characters `pixels` high.
+HFONT MakeFormFont(int pixels);
+// A static text at (x, y), sized to its text in `font`; lines break at `maxWidth` when given.
+HWND MakeLabel(HWND parent, const char* text, int x, int y, HFONT font, int maxWidth = 0);
+// A child control at the given client rectangle, in the form's font.
+HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, int id,
+                 int x, int y, int cx, int cy, HFONT font);
+
+}  // namespace rc
