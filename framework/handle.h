@@ -60,6 +60,7 @@ using Menu = UniqueHandle<NullIsInvalid<HMENU, &DestroyMenu>>;
 using Icon = UniqueHandle<NullIsInvalid<HICON, &DestroyIcon>>;
 using Bitmap = UniqueHandle<NullIsInvalid<HBITMAP, &DeleteObject>>;
 using Module = UniqueHandle<NullIsInvalid<HMODULE, &FreeLibrary>>;  // LoadLibrary, LoadLibraryEx
+using Font = UniqueHandle<NullIsInvalid<HFONT, &DeleteObject>>;
 
 // GetDC / ReleaseDC pair.
 class WindowDc {
@@ -87,6 +88,18 @@ private:
     HWND w_;
     HDC dc_;
     PAINTSTRUCT ps_{};
+};
+
+// SelectObject, undone when the scope ends.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
+    ~SelectGuard() { if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_); }
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+private:
+    HDC dc_;
+    HGDIOBJ old_;
 };
 
 // CoInitialize for a span of work, as a single-threaded apartment.
