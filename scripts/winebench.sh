@@ -74,6 +74,8 @@ wb_prefix() {
     # One shared virtual desktop: programs, test tools and 'wine reg' see each other.
     wb_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wb_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # The program's dialogs ask for the Japanese system font: IPA P Gothic stands in for it.
+    wb_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
     "$WINESERVER" -w
     touch "$WINEPREFIX/.movani32-ready"
   fi

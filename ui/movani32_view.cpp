@@ -8,6 +8,7 @@
 #include "settings/clock.h"
 #include "ui/about_box.h"
 #include "ui/movani32_doc.h"
+#include "ui/property_command.h"
 #include "ui/resource.h"
 #include "ui/tray_state.h"
 
@@ -197,6 +198,9 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
     switch (id) {
     case ID_ABOUT:
         if (execute) ShowAboutBox();
+        return true;
+    case ID_PROPERTIES:
+        if (execute) RunPropertySheet(*this);
         return true;
     case ID_HELP_FILE:
         if (execute) OpenManual();

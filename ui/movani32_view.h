@@ -19,6 +19,9 @@ public:
     BOOL SetTrayIcon(UINT iconId, DWORD op);
     // The tray image for the current Change and WrightButton.
     UINT CurrentTrayIcon() const;
+    mov::FolderScan* folderScan() { return scan_.get(); }
+    // Shows the current position: the change cycle plugs in here.
+    void RunChangeCycle() {}
 
     // State the timer and the commands share (in memory only).
     UINT_PTR timerId = 0;

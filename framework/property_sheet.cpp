@@ -1,0 +1,150 @@
+// Property sheet and pages: PROPSHEETPAGEA records pointing back at our page objects, and
+// the page notices turned into virtual calls.
+#include "framework/property_sheet.h"
+#include <commctrl.h>
+#include <cstring>
+#include "framework/dialog_template.h"
+
+namespace fw {
+namespace {
+
+// The font the sheet is made with: that of its first page, so the page sizes in dialog
+// units mean the same on the sheet as on the pages and nothing is cut off.
+DialogFont g_sheetFont;
+bool g_haveSheetFont = false;
+
+bool TemplateFont(HINSTANCE inst, UINT id, DialogFont& font) {
+    HRSRC res = FindResourceA(inst, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));  // RT_DIALOG
+    HGLOBAL mem = res ? LoadResource(inst, res) : nullptr;
+    const void* data = mem ? LockResource(mem) : nullptr;
+    if (!data) return false;
+    return ReadDialogFont(static_cast<const uint8_t*>(data), SizeofResource(inst, res), font);
+}
+
+int CALLBACK SheetCallback(HWND, UINT msg, LPARAM lp) {
+    if (msg != PSCB_PRECREATE || !g_haveSheetFont || !lp) return 0;
+    // The system hands over its own copy of the sheet's template to change in place; the
+    // rewritten one is used only when it fits in the bytes the old one took.
+    auto* t = reinterpret_cast<uint8_t*>(lp);
+    constexpr size_t kMaxTemplate = 64 * 1024;
+    size_t size = DialogTemplateSize(t, kMaxTemplate);
+    if (!size) return 0;
+    std::vector<uint8_t> changed = WithDialogFont(t, size, g_sheetFont);
+    if (!changed.empty() && changed.size() <= size) std::memcpy(t, changed.data(), changed.size());
+    return 0;
+}
+
+}  // namespace
+
+bool CPropertyPage::UpdateData(bool save) {
+    if (!hwnd_) return false;
+    DataExchange dx(hwnd_, save);
+    showing_ = !save;
+    DoDataExchange(dx);
+    showing_ = false;
+    return !dx.failed();
+}
+
+void CPropertyPage::SetModified(bool changed) {
+    HWND sheet = hwnd_ ? GetParent(hwnd_) : nullptr;
+    if (!sheet) return;
+    SendMessageA(sheet, changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(hwnd_), 0);
+}
+
+bool CPropertyPage::OnSetActive() {
+    if (firstActive_) {
+        firstActive_ = false;
+        return true;
+    }
+    return UpdateData(false);
+}
+
+INT_PTR CPropertyPage::OnNotify(NMHDR* hdr) {
+    LONG_PTR result = 0;
+    switch (hdr->code) {
+    case PSN_SETACTIVE:
+        result = OnSetActive() ? 0 : -1;
+        break;
+    case PSN_KILLACTIVE:
+        result = OnKillActive() ? FALSE : TRUE;
+        break;
+    case PSN_APPLY:
+        // The notice says whether OK (rather than Apply) was pressed.
+        if (reinterpret_cast<PSHNOTIFY*>(hdr)->lParam && sheet_) sheet_->ok_ = true;
+        result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+        break;
+    case PSN_RESET:
+        OnReset();
+        break;
+    default:
+        return FALSE;
+    }
+    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR CALLBACK CPropertyPage::DialogProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        auto* psp = reinterpret_cast<PROPSHEETPAGEA*>(lp);
+        auto* self = reinterpret_cast<CPropertyPage*>(psp->lParam);
+        SetWindowLongPtrA(w, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_ = w;
+        if (self->sheet_) self->sheet_->hwnd_ = GetParent(w);
+        self->UpdateData(false);
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(w, DWLP_USER));
+    if (!self) return FALSE;
+    switch (msg) {
+    case WM_COMMAND:
+        if (!self->showing_) self->OnCommand(LOWORD(wp), HIWORD(wp));
+        return TRUE;
+    case WM_NOTIFY:
+        return self->OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case WM_NCDESTROY:
+        self->hwnd_ = nullptr;
+        SetWindowLongPtrA(w, DWLP_USER, 0);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+    page->sheet_ = this;
+    pages_.push_back(page);
+}
+
+int CPropertySheet::DoModal(HINSTANCE inst) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    std::vector<PROPSHEETPAGEA> psp(pages_.size());
+    for (size_t i = 0; i < pages_.size(); ++i) {
+        PROPSHEETPAGEA& p = psp[i];
+        p = PROPSHEETPAGEA{};
+        p.dwSize = sizeof p;
+        p.dwFlags = PSP_DEFAULT;
+        p.hInstance = inst;
+        p.pszTemplate = MAKEINTRESOURCEA(pages_[i]->templateId_);
+        p.pfnDlgProc = &CPropertyPage::DialogProc;
+        p.lParam = reinterpret_cast<LPARAM>(pages_[i]);
+        pages_[i]->firstActive_ = true;
+    }
+    PROPSHEETHEADERA h{};
+    h.dwSize = sizeof h;
+    h.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
+    h.pfnCallback = &SheetCallback;
+    g_haveSheetFont = !pages_.empty() && TemplateFont(inst, pages_[0]->templateId_, g_sheetFont);
+    h.hwndParent = parent_;
+    h.hInstance = inst;
+    h.pszCaption = caption_.c_str();
+    h.nPages = static_cast<UINT>(psp.size());
+    h.nStartPage = startPage_;
+    h.ppsp = psp.data();
+    ok_ = false;
+    PropertySheetA(&h);
+    hwnd_ = nullptr;
+    return ok_ ? IDOK : IDCANCEL;
+}
+
+}  // namespace fw

@@ -1,0 +1,34 @@
+// Property page "Special": guards, what the file list takes, the tray buttons.
+#pragma once
+#include "framework/property_sheet.h"
+
+class CPropP2 : public fw::CPropertyPage {
+public:
+    CPropP2();
+
+    int inactive = 0;
+    int bmpSort = 0;
+    int wrightButton = 0;
+    int delayedAction = 0;
+    int scEnabled = 0;
+    int jpegRead = 0;
+    int tiledatRight = 0;
+    int iconOn = 0;
+    int frontMaxChange = 0;
+    int jpegAvailable = 0;  // the JPEG check box is usable only with a reader
+
+    int modified = 0;
+    int applied = 0;
+
+protected:
+    void DoDataExchange(fw::DataExchange& dx) override;
+    void OnCommand(UINT id, UINT code) override;
+    bool OnSetActive() override;
+    bool OnApply() override;
+    void OnReset() override;
+
+private:
+    struct Snapshot {
+        int inactive = 0, bmpSort = 0, wrightButton = 0, delayedAction = 0;
+    } snap_;
+};
