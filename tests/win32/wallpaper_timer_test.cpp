@@ -331,3 +331,70 @@ TEST_F(WallpaperTimerTest, StopThenNextChangesOnceAndStandsAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string TestData(const char* name) {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string dir(exe);
+    return dir.substr(0, dir.find_last_of('\\')) + "\\testdata\\" + name;
+}
+
+TEST_F(WallpaperTimerTest, ArchiveMembersAndShortcutsLeaveNothingBehind) {
+    // The LHA program really runs: waits end as soon as it clears the busy flag.
+    testsupport::CountingClock real{1000, mov::BusyFlagCleared};
+    testsupport::ClockScope realScope{real};
+    ASSERT_TRUE(collectiontest::MakeShortcut(c.file("link.lnk"), A(2)));
+    collectiontest::ClearGroupKey();
+    collectiontest::SetGroupString("00", TestData("pics.lzh"));  // a.bmp c.jpg d.Bmp notes.txt
+    collectiontest::SetGroupString("01", c.path());
+    collectiontest::SetGroupDword("Count", 1);
+    collectiontest::SetGroupDword("DirPos", 0);
+    collectiontest::SetGroupDword("BmpPos", 0);
+    doc.settings.JpegAvailable = 1;
+    Start(mov::kChangeAuto);
+    const std::string work = temp.file("tester.BMP");
+    Tick();
+    for (int i = 0; i < 5; ++i) {
+        Command(ID_NEXT);
+        SetCurrentDirectoryA(temp.path().c_str());  // a shortcut must not depend on it
+        Tick();
+    }
+    EXPECT_EQ(Titles(), (std::vector<std::string>{temp.file("a.bmp"), temp.file("c.jpg"), temp.file("d.Bmp"), C(1),
+                                                  C(2), A(2)}));
+    for (const char* n : {"a.bmp", "c.jpg", "d.Bmp"}) EXPECT_FALSE(testsupport::FileExists(temp.file(n))) << n;
+    EXPECT_TRUE(testsupport::FileExists(work));
+
+    // A list line naming a file outside the work folder is neither unpacked nor moved.
+    Command(ID_NEXT);
+    Tick();  // back in the archive, at a.bmp
+    const std::string victim = temp.path() + "\\..\\timer-victim.bmp";
+    testsupport::WriteBmp(victim, 4, 4);
+    const char line[] = "..\\timer-victim.bmp";
+    mov::LbAdd(view->hwnd(), mov::kFileListId, line);
+    doc.positions.BmpPos = static_cast<int32_t>(SendDlgItemMessageA(view->hwnd(), mov::kFileListId, LB_FINDSTRINGEXACT,
+                                                                    static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(line)));
+    ASSERT_GE(doc.positions.BmpPos, 0);
+    view->titles.clear();
+    Command(ID_REDISPLAY);
+    EXPECT_TRUE(testsupport::FileExists(victim));
+    EXPECT_TRUE(view->titles.empty());
+    DeleteFileA(victim.c_str());
+}
+
+TEST_F(WallpaperTimerTest, FitToggleTwiceBeforeAPictureKeepsTheConfiguredFit) {
+    collectiontest::SetGroupDword("DirPos", 1);  // the empty group: nothing is shown
+    doc.settings.Adjust = 2;
+    Start(mov::kChangeAuto);
+    Command(ID_FIT_SCREEN);
+    Command(ID_FIT_SCREEN);
+    EXPECT_NE(doc.settings.Adjust, 2);
+    EXPECT_EQ(doc.settings.TileWallPaper, 0);
+    Tick();  // the empty group: on to the next within 100 ms
+    Tick();
+    EXPECT_EQ(Titles(), std::vector<std::string>{C(1)});
+    EXPECT_EQ(doc.settings.Adjust, 2);
+}
+
+}  // namespace
