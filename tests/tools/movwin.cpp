@@ -8,9 +8,16 @@
 //   taskbar        the shell's "TaskbarCreated" message, as after the shell restarted
 //   traydel        removes the tray icon behind the program's back (as a dying shell would)
 //   intray         exit 0 when the shell holds the program's tray icon
+//   title          the main window's caption
+//   text ID        the text of the view's control ID (the countdown is 65535)
+//   resources      the program's GDI and USER objects, handles and private memory (KB)
+//   shortcut LNK TARGET   saves a shell shortcut LNK to TARGET (needs no window)
 // Texts are printed in the program's code page. Exit 1 when there is no window.
 #include <windows.h>
+#include <objbase.h>
+#include <psapi.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -41,9 +48,46 @@ NOTIFYICONDATAA TrayRecord(HWND view) {
     return nid;
 }
 
+int SaveShortcut(const char* lnk, const char* target) {
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    int rc = 3;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->SetPath(target)) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t wide[MAX_PATH * 2] = {};
+            MultiByteToWideChar(CP_ACP, 0, lnk, -1, wide, MAX_PATH * 2);
+            if (SUCCEEDED(file->Save(wide, TRUE))) rc = 0;
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return rc;
+}
+
+int PrintResources(HWND frame) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(frame, &pid);
+    HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!p) return 3;
+    DWORD handles = 0;
+    GetProcessHandleCount(p, &handles);
+    PROCESS_MEMORY_COUNTERS_EX mem{};
+    mem.cb = sizeof mem;
+    GetProcessMemoryInfo(p, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem), sizeof mem);
+    std::printf("gdi %lu user %lu handles %lu private_kb %lu\n", GetGuiResources(p, GR_GDIOBJECTS),
+                GetGuiResources(p, GR_USEROBJECTS), handles, static_cast<unsigned long>(mem.PrivateUsage / 1024));
+    CloseHandle(p);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 3 && !std::strcmp(argv[1], "shortcut")) return SaveShortcut(argv[2], argv[3]);
     HWND frame = FindWindowA("MovaniClass", nullptr);
     if (!frame) {
         std::fprintf(stderr, "movwin: no MovaniClass window\n");
@@ -88,6 +132,16 @@ int main(int argc, char** argv) {
         nid.uFlags = NIF_TIP;
         lstrcpyA(nid.szTip, "MovAni32");
         return Shell_NotifyIconA(NIM_MODIFY, &nid) ? 0 : 3;
+    } else if (!std::strcmp(what, "title")) {
+        char text[1024] = {};
+        GetWindowTextA(frame, text, sizeof text);
+        std::printf("%s\n", text);
+    } else if (!std::strcmp(what, "text") && argc > 2) {
+        char text[1024] = {};
+        GetDlgItemTextA(view, std::atoi(argv[2]), text, sizeof text);
+        std::printf("%s\n", text);
+    } else if (!std::strcmp(what, "resources")) {
+        return PrintResources(frame);
     } else {
         std::fprintf(stderr, "movwin: unknown request '%s'\n", what);
         return 2;
