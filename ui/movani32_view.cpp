@@ -5,6 +5,7 @@
 #include "collection/group_store.h"
 #include "collection/list_boxes.h"
 #include "collection/runtime_rand.h"
+#include "engine/countdown.h"
 #include "settings/clock.h"
 #include "ui/about_box.h"
 #include "ui/movani32_doc.h"
@@ -75,6 +76,7 @@ void CMovani32View::OnInitialUpdate() {
         scan_ = std::make_unique<mov::FolderScan>(doc->settings, doc->groups, doc->positions);
         scan_->Attach(hwnd_);
         doc->groups.Attach(hwnd_);
+        MakeEngine();
     }
     scan_->scanDone = 1;
     if (!controlsMade_) CreateControls();
@@ -89,7 +91,7 @@ void CMovani32View::OnInitialUpdate() {
     }
     SetTrayIcon(CurrentTrayIcon(), op);
 
-    reload = doc->settings.Interval * 6 + 9;
+    reload = mov::ReloadValue(doc->settings.Interval);
     countdown = -1;
     doc->positions.BmpPos = 0;
     doc->positions.DirPos = 0;
@@ -113,7 +115,26 @@ UINT CMovani32View::CurrentTrayIcon() const {
     return static_cast<UINT>(mov::TrayIconForState(doc->settings.Change, doc->settings.WrightButton));
 }
 
-void CMovani32View::OnTimer(UINT_PTR) {}
+void CMovani32View::MakeEngine() {
+    CMovani32Doc* doc = GetDocument();
+    writer_ = std::make_unique<mov::DesktopWriter>(doc->settings, fit_, this);
+    cycle_ = std::make_unique<mov::ChangeCycle>(mov::EngineParts{doc->settings, doc->groups, doc->positions, *scan_,
+                                                                 *writer_, fit_, *this, *this, hwnd_});
+    timer_ = std::make_unique<mov::WallpaperTimer>(*cycle_);
+}
+
+void CMovani32View::ShowTitle(const std::string& title) {
+    if (CMovani32Doc* doc = GetDocument()) doc->SetTitle(title);
+}
+
+void CMovani32View::ShowTrayIcon(unsigned iconId) { SetTrayIcon(iconId, NIM_MODIFY); }
+
+void CMovani32View::ShowCountdown(const std::string& text) { SetDlgItemTextA(hwnd_, IDC_COUNTDOWN, text.c_str()); }
+
+void CMovani32View::OnTimer(UINT_PTR id) {
+    if (!GetDocument() || !timer_) return;
+    timer_->Tick(id);
+}
 
 void CMovani32View::OnDraw(HDC dc) {
     CMovani32Doc* doc = GetDocument();
@@ -205,7 +226,26 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
     case ID_HELP_FILE:
         if (execute) OpenManual();
         return true;
+    case ID_NEXT:
+    case ID_PREV:
+    case ID_CENTER_TILE:
+    case ID_REDISPLAY:
+    case ID_REDISPLAY2:
+    case ID_FIT_SCREEN:
+        if (execute) RunEngineCommand(id);
+        return true;
     default:
         return false;
+    }
+}
+
+void CMovani32View::RunEngineCommand(UINT id) {
+    if (!cycle_ || !GetDocument()) return;
+    switch (id) {
+    case ID_NEXT: cycle_->Next(); break;
+    case ID_PREV: cycle_->Previous(); break;
+    case ID_CENTER_TILE: cycle_->ToggleCenterTile(); break;
+    case ID_FIT_SCREEN: cycle_->ToggleFit(); break;
+    default: cycle_->Run(); break;
     }
 }

@@ -2,14 +2,23 @@
 // icon, and receives all commands.
 #pragma once
 #include <memory>
+#include <string>
 #include "collection/folder_scan.h"
+#include "engine/change_cycle.h"
 #include "engine/desktop_report.h"
+#include "engine/engine_state.h"
+#include "engine/wallpaper_timer.h"
 #include "framework/view.h"
 #include "ui/tray_icon.h"
 
 class CMovani32Doc;
 
-class CMovani32View : public fw::CView, public mov::DesktopReport {
+// The state the timer and the commands share (timerId, countdown, forced, ...) is the
+// engine's, carried here in memory only.
+class CMovani32View : public fw::CView,
+                      public mov::EngineState,
+                      protected mov::EngineHost,
+                      public mov::DesktopReport {
 public:
     bool OnCmdMsg(UINT id, bool execute) override;
     void OnInitialUpdate() override;
@@ -20,28 +29,29 @@ public:
     // The tray image for the current Change and WrightButton.
     UINT CurrentTrayIcon() const;
     mov::FolderScan* folderScan() { return scan_.get(); }
-    // Shows the current position: the change cycle plugs in here.
-    void RunChangeCycle() {}
+    // One change cycle: shows the current position.
+    void RunChangeCycle() {
+        if (cycle_) cycle_->Run();
+    }
 
-    // State the timer and the commands share (in memory only).
-    UINT_PTR timerId = 0;
-    UINT timerPeriod = 10000;  // ms
-    int countdown = -1;        // ticks left; 1 changes, -1 starts over, -2 is stopped
-    int reload = 0;            // Interval * 6 + 9
-    int forced = 0;
-    int delayedStart = 0;
-    int rememberedMode = 0;    // the change mode before a stop
-    int screenSaverEnabled = 0;
     // The removal state on the "NoPaper" button and the system menu's entry of the frame.
     void PaperRemovedChanged(bool removed) override;
-
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDraw(HDC dc) override;
 
+    // The engine's report to the view.
+    void ShowTrayIcon(unsigned iconId) override;
+    unsigned StateTrayIcon() override { return CurrentTrayIcon(); }
+    int MaximizedPause() override { return tray_.maximizedPause; }
+    void SetMaximizedPause(int value) override { tray_.maximizedPause = value; }
+    void ShowTitle(const std::string& title) override;
+    void ShowCountdown(const std::string& text) override;
+
 private:
     void CreateControls();
     void OnTimer(UINT_PTR id);
+    void RunEngineCommand(UINT id);
     void ShowAboutBox();
     void OpenManual();
 
@@ -49,4 +59,10 @@ private:
     bool trayReady_ = false;
     bool controlsMade_ = false;
     std::unique_ptr<mov::FolderScan> scan_;
+    void MakeEngine();
+
+    mov::FitOverride fit_;
+    std::unique_ptr<mov::DesktopWriter> writer_;
+    std::unique_ptr<mov::ChangeCycle> cycle_;
+    std::unique_ptr<mov::WallpaperTimer> timer_;
 };

@@ -27,7 +27,7 @@ HINSTANCE InstanceOf(HWND w) { return reinterpret_cast<HINSTANCE>(GetWindowLongP
 
 // The file list box made again, sorted by the given mode and sort setting.
 void RecreateFileList(HWND view, int change, int bmpSort, const mov::SettingsRecord& s) {
-    if (HWND old = GetDlgItem(view, mov::kFileListId)) DestroyWindow(old);
+    if (HWND old = GetDlgItem(view, IDC_FILE_LIST)) DestroyWindow(old);
     mov::SettingsRecord rule = s;
     rule.Change = change;
     rule.BMPSort = bmpSort;

@@ -68,7 +68,7 @@ protected:
     }
     mov::SettingsRecord& s() { return doc_.settings; }
     HWND viewHwnd() const { return view_->hwnd(); }
-    HWND fileList() const { return GetDlgItem(viewHwnd(), mov::kFileListId); }
+    HWND fileList() const { return GetDlgItem(viewHwnd(), IDC_FILE_LIST); }
     bool FileListSorted() const { return (GetWindowLongA(fileList(), GWL_STYLE) & LBS_SORT) != 0; }
     void Take(bool ok) {
         testsupport::CountingClock clock(0);

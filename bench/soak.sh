@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# 1,000 changes by Next over bitmaps, JPEGs and archive members: the program's GDI and USER
+# objects, handles and private memory at 0, 100 and 1,000 changes, and what TEMP holds
+# afterwards. Then idle: private memory against an empty window program under the same
+# Wine, and CPU time over one idle minute of each. Prints; asserts nothing.
+#   bash bench/soak.sh [CHANGES]   (default 1000)
+source "$(dirname "$0")/wine_bench_lib.sh"
+N=${1:-1000}
+DATA="$MOV_BUILD/bench-data/soak"
+rm -rf "$DATA"; mkdir -p "$DATA/pics" "$DATA/arc"
+for i in $(seq -w 1 30); do /usr/bin/convert -size 64x48 xc:"#$((i * 8 % 90 + 10))40a0" BMP3:"$DATA/pics/p$i.bmp"; done
+for i in $(seq -w 1 15); do /usr/bin/convert -size 64x48 xc:"#a0$((i * 5 % 90 + 10))40" -quality 90 "$DATA/pics/j$i.jpg"; done
+for i in $(seq -w 1 8); do
+  /usr/bin/convert -size 64x48 xc:"#40a0$((i * 9 % 90 + 10))" BMP3:"$DATA/arc/m$i.bmp"
+  /usr/bin/convert -size 64x48 xc:"#$((i * 9 % 90 + 10))a040" -quality 90 "$DATA/arc/n$i.jpg"
+done
+( cd "$DATA/arc" && lha a ../pics.lzh m*.bmp n*.jpg >/dev/null )
+set_groups "$DATA/pics" "$DATA/pics.lzh"
+set_mode Interval REG_DWORD 60
+set_mode Adjust REG_SZ No
+temp=$("$WINELOADER" winepath -u "$(wb_wine cmd /c echo %TEMP% | tr -d '\r')" 2>/dev/null | tr -d '\r')
+rm -rf "${temp:?}"/*
+
+start_movani
+t0=$SECONDS
+movwin soak "$N"
+echo "$N changes in $((SECONDS - t0)) s"
+echo "TEMP afterwards: $(cd "$temp" && ls -A | tr '\n' ' ')"
+
+# Idle: one tick every 10 s, nothing else.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+( cd "$BIN" && exec "$WINELOADER" empty_window.exe ) &
+EMPTY_PID=$!
+trap 'kill "$EMPTY_PID" 2>/dev/null; stop_all' EXIT
+wb_wait_until 60 "$WINELOADER" "$BIN/movwin.exe" resources MovBenchEmpty >/dev/null
+quit_movani
+start_movani
+sleep 5  # let start-up settle before the idle minute
+a0=$(cpu_ticks "$MOVANI_PID"); e0=$(cpu_ticks "$EMPTY_PID")
+sleep 60
+a1=$(cpu_ticks "$MOVANI_PID"); e1=$(cpu_ticks "$EMPTY_PID")
+hz=$(getconf CLK_TCK)
+echo "idle Movani32:     $(movwin resources)  cpu $(awk -v t=$((a1 - a0)) -v h="$hz" 'BEGIN{printf "%.2f s/min", t/h}')"
+echo "idle empty window: $(movwin resources MovBenchEmpty)  cpu $(awk -v t=$((e1 - e0)) -v h="$hz" 'BEGIN{printf "%.2f s/min", t/h}')"
+quit_movani
+kill "$EMPTY_PID" 2>/dev/null || true

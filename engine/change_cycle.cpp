@@ -1,0 +1,250 @@
+// The change cycle and its selection moves.
+#include "engine/change_cycle.h"
+#include "collection/file_kind.h"
+#include "collection/group_store.h"
+#include "collection/list_boxes.h"
+#include "collection/runtime_rand.h"
+#include "collection/shortcut_file.h"
+#include "engine/image_prep.h"
+#include "engine/member_name.h"
+#include "engine/selection_rules.h"
+#include "engine/work_files.h"
+#include "framework/reg_key.h"
+#include "settings/busy_handshake.h"
+#include "settings/clock.h"
+#include "settings/registry_paths.h"
+
+namespace mov {
+namespace {
+
+constexpr unsigned kChangingIcon = 140;
+constexpr int kMaxScanWaits = 5;
+
+bool SmartAdjust(int adjust) { return adjust == 3 || adjust == 4; }
+
+// The folders an unpacked member brought with it ("sub\x.bmp" makes TEMP\sub), deepest
+// first, once they are empty again.
+void RemoveMemberFolders(const std::string& temp, const std::string& entry) {
+    std::string rel = entry;
+    for (;;) {
+        size_t cut = rel.find_last_of("\\/");
+        if (cut == std::string::npos) return;
+        rel.resize(cut);
+        RemoveDirectoryA((temp + "\\" + rel).c_str());
+    }
+}
+
+}  // namespace
+
+void ChangeCycle::ArmTimer(unsigned periodMs) {
+    p_.state.timerPeriod = periodMs;
+    SetTimer(p_.lists, static_cast<UINT_PTR>(p_.state.timerId), periodMs, nullptr);
+}
+
+void ChangeCycle::WaitForScan() {
+    for (int i = 0; i < kMaxScanWaits; ++i) {
+        TheClock().Sleep(1000);
+        if (p_.scan.scanDone == 1) break;
+    }
+}
+
+void ChangeCycle::ScanGroup(int group, int keepSeed) {
+    LbSelect(p_.lists, IDC_GROUP_LIST, group);
+    p_.scan.Scan(keepSeed);
+    WaitForScan();
+}
+
+void ChangeCycle::CopyToWorkBitmap(std::string& current) {
+    const std::string work = WorkBitmapPath(p_.settings);
+    SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
+    CopyFileA(current.c_str(), work.c_str(), FALSE);
+    current = work;
+    SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+void ChangeCycle::PrepareArchiveMember(const std::string& archive, const std::string& entry, Prepared& out) {
+    const SettingsRecord& s = p_.settings;
+    out.archive = 1;
+    // A list line that could name a file outside the work folder is never unpacked, moved
+    // or deleted, nor handed to the desktop.
+    if (!IsSafeMemberName(entry)) {
+        out.show = false;
+        return;
+    }
+    const std::string cmd = "MeltLha.exe \"" + archive + "\" \"" + s.TempFolder + "\\\" \"" + entry + "\"";
+    const HandshakeResult h = RunOutsideProgram(cmd, s.ReadTimeOut);  // no wait when it did not start
+    if (h.execResult <= 31) return;                                   // the bare entry stays
+
+    const std::string unpacked = s.TempFolder + "\\" + entry;
+    const std::string work = WorkBitmapPath(s);
+    if (IsBitmapName(unpacked)) {
+        out.title = unpacked;
+        out.current = work;
+        SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (s.OsKind == 1) {
+            DeleteFileA(work.c_str());
+            MoveFileA(unpacked.c_str(), work.c_str());
+        } else {
+            MoveFileExA(unpacked.c_str(), work.c_str(), MOVEFILE_REPLACE_EXISTING);
+        }
+        RemoveMemberFolders(s.TempFolder, entry);
+    } else if (IsJpegName(unpacked)) {
+        out.title = unpacked;
+        ConvertJpeg(s, unpacked, out.current);
+        SetFileAttributesA(unpacked.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(unpacked.c_str());
+        RemoveMemberFolders(s.TempFolder, entry);
+    }
+}
+
+void ChangeCycle::PrepareFolderEntry(const std::string& folder, const std::string& entry, Prepared& out) {
+    const SettingsRecord& s = p_.settings;
+    if (IsShortcutName(entry)) {
+        // Named by its folder, so the current directory does not matter.
+        const ShortcutTarget t = ResolveShortcut(folder + "\\" + entry, s.OsKind);
+        if (t.kind == 1) {
+            out.current = out.title = t.path;
+            if (SmartAdjust(s.Adjust)) CopyToWorkBitmap(out.current);
+        } else if (t.kind == 2) {
+            out.title = t.path;
+            ConvertJpeg(s, t.path, out.current);
+        }
+    } else if (IsBitmapName(entry)) {
+        out.current = out.title = folder + "\\" + entry;
+        if (SmartAdjust(s.Adjust)) CopyToWorkBitmap(out.current);
+    } else if (IsJpegName(entry)) {
+        out.title = folder + "\\" + entry;
+        ConvertJpeg(s, out.title, out.current);
+    }
+}
+
+ChangeCycle::Prepared ChangeCycle::Prepare(int group, const std::string& entry) {
+    Prepared out;
+    out.current = entry;
+    const CDirObj& obj = p_.groups.at(group);
+    const std::string listed = LbText(p_.lists, IDC_GROUP_LIST, group);
+    if (obj.archive != 0) {
+        if (IsArchiveName(listed)) PrepareArchiveMember(listed, entry, out);
+    } else {
+        PrepareFolderEntry(listed, entry, out);
+    }
+    return out;
+}
+
+void ChangeCycle::Run() {
+    HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    p_.host.ShowTrayIcon(kChangingIcon);
+    Positions& pos = p_.positions;
+    const int files = LbCount(p_.lists, IDC_FILE_LIST);
+    bool wrote = false;
+    if (files > 0) {
+        if (pos.DirPos < 0) pos.DirPos = 0;
+        if (pos.BmpPos >= files || pos.BmpPos < 0) pos.BmpPos = 0;
+        // A group index the list does not hold has nothing to show.
+        if (pos.DirPos < p_.groups.size()) {
+            LbSelect(p_.lists, IDC_FILE_LIST, pos.BmpPos);
+            const Prepared prep = Prepare(pos.DirPos, LbText(p_.lists, IDC_FILE_LIST, pos.BmpPos));
+            if (prep.show) {
+                p_.writer.ApplyWallpaper(prep.current, prep.title, prep.archive);
+                SavePositions(p_.groups, pos);
+                p_.host.ShowTitle(prep.title);
+                wrote = true;
+            }
+        }
+    }
+    p_.writer.CompleteChange(wrote);
+    p_.host.ShowTrayIcon(p_.host.StateTrayIcon());
+    SetCursor(before);
+}
+
+void ChangeCycle::SelectionStep() {
+    EngineState& st = p_.state;
+    Positions& pos = p_.positions;
+    SelectionInput in;
+    in.change = p_.settings.Change;
+    in.forced = st.forced;
+    in.delayedAction = p_.settings.DelayedAction;
+    in.delayedStart = st.delayedStart;
+    in.dirPos = pos.DirPos;
+    in.bmpPos = pos.BmpPos;
+    in.groups = p_.groups.size();
+    in.files = LbCount(p_.lists, IDC_FILE_LIST);
+    const bool draws = in.change == kChangeRand && in.forced == 0;
+    const SelectionPlan plan = PlanSelection(in, draws ? TheRand().Next() : 0);
+
+    st.delayedStart = plan.delayedStart;
+    pos.DirPos = plan.dirPos;
+    pos.BmpPos = plan.bmpPos;
+    if (plan.rescan) ScanGroup(pos.DirPos, 0);
+    const int files = LbCount(p_.lists, IDC_FILE_LIST);
+    if (plan.random) {
+        pos.BmpPos = RandomIndex(files, TheRand().Next());
+    } else {
+        const AfterRescan after = AfterSelectionRescan(plan, files);
+        if (after.stop) {
+            if (after.restart) st.countdown = -1;
+            ArmTimer(1000);
+            return;
+        }
+    }
+    LbSelect(p_.lists, IDC_GROUP_LIST, pos.DirPos);
+    Run();
+    st.countdown = st.reload;
+    st.forced = 0;
+    ArmTimer(10000);
+}
+
+void ChangeCycle::Next() {
+    p_.state.countdown = 1;
+    ArmTimer(100);
+    p_.state.forced = 1;
+}
+
+void ChangeCycle::Previous() {
+    EngineState& st = p_.state;
+    Positions& pos = p_.positions;
+    st.countdown = 1;
+    st.timerPeriod = 100;  // armed only once there is something to show
+    const PreviousPlan plan = PlanPrevious(p_.groups.size(), LbSelection(p_.lists, IDC_FILE_LIST),
+                                           LbSelection(p_.lists, IDC_GROUP_LIST), pos.DirPos, pos.BmpPos);
+    if (plan.stop) return;
+    if (!plan.otherGroup) {
+        pos.BmpPos = plan.bmpPos;
+        st.countdown = -2;
+    } else {
+        pos.DirPos = plan.dirPos;
+        ScanGroup(pos.DirPos, 0);
+        const int files = LbCount(p_.lists, IDC_FILE_LIST);
+        if (files == 0) return;  // the next tick makes an ordinary step
+        pos.BmpPos = files - 1;
+        st.countdown = -1;
+    }
+    ArmTimer(100);
+    st.forced = 1;
+}
+
+void ChangeCycle::ToggleCenterTile() {
+    SettingsRecord& s = p_.settings;
+    s.TileWallPaper = s.TileWallPaper == 0 ? 1 : 0;
+    if (s.AutoTile == 1) s.AutoTile = 2;
+    Run();
+}
+
+void ChangeCycle::ToggleFit() {
+    SettingsRecord& s = p_.settings;
+    // A second toggle before a picture was shown must not take the toggled value for the
+    // configured one.
+    if (p_.fit.pending != 1) p_.fit.savedAdjust = s.Adjust;
+    p_.fit.pending = 1;
+    fw::RegKey k;
+    if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) == ERROR_SUCCESS) {
+        std::string style;
+        k.QueryString("WallpaperStyle", style, 255);
+        s.Adjust = style == "0" ? 1 : 0;
+    }
+    s.TileWallPaper = 0;
+    if (s.AutoTile == 1) s.AutoTile = 2;
+    Run();
+}
+
+}  // namespace mov
