@@ -8,11 +8,11 @@ source "$(dirname "$0")/wine_bench_lib.sh"
 N=${1:-1000}
 DATA="$MOV_BUILD/bench-data/soak"
 rm -rf "$DATA"; mkdir -p "$DATA/pics" "$DATA/arc"
-for i in $(seq -w 1 30); do /usr/bin/convert -size 64x48 xc:"#$((i * 8 % 90 + 10))40a0" BMP3:"$DATA/pics/p$i.bmp"; done
-for i in $(seq -w 1 15); do /usr/bin/convert -size 64x48 xc:"#a0$((i * 5 % 90 + 10))40" -quality 90 "$DATA/pics/j$i.jpg"; done
+for i in $(seq -w 1 30); do /usr/bin/convert -size 64x48 xc:"#$((10#$i * 8 % 90 + 10))40a0" BMP3:"$DATA/pics/p$i.bmp"; done
+for i in $(seq -w 1 15); do /usr/bin/convert -size 64x48 xc:"#a0$((10#$i * 5 % 90 + 10))40" -quality 90 "$DATA/pics/j$i.jpg"; done
 for i in $(seq -w 1 8); do
-  /usr/bin/convert -size 64x48 xc:"#40a0$((i * 9 % 90 + 10))" BMP3:"$DATA/arc/m$i.bmp"
-  /usr/bin/convert -size 64x48 xc:"#$((i * 9 % 90 + 10))a040" -quality 90 "$DATA/arc/n$i.jpg"
+  /usr/bin/convert -size 64x48 xc:"#40a0$((10#$i * 9 % 90 + 10))" BMP3:"$DATA/arc/m$i.bmp"
+  /usr/bin/convert -size 64x48 xc:"#$((10#$i * 9 % 90 + 10))a040" -quality 90 "$DATA/arc/n$i.jpg"
 done
 ( cd "$DATA/arc" && lha a ../pics.lzh m*.bmp n*.jpg >/dev/null )
 set_groups "$DATA/pics" "$DATA/pics.lzh"

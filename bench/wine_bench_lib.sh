@@ -45,7 +45,7 @@ start_movani() {
   wb_wait_until 60 movani_up || { echo "Movani32 did not start" >&2; exit 1; }
   wb_wait_until 60 shows_picture || { echo "no start-up picture: $(movwin title)" >&2; exit 1; }
 }
-shows_picture() { [[ "$(movwin title)" == *" - "* ]]; }
+shows_picture() { [[ "$(movwin title)" == *"\\"*" - "* ]]; }  # a path in the caption
 quit_movani() {
   "$WINELOADER" "$BIN/movsend.exe" 57665 || true
   wb_wait_gone "$MOVANI_PID" 60 || true

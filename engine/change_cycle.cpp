@@ -132,6 +132,7 @@ ChangeCycle::Prepared ChangeCycle::Prepare(int group, const std::string& entry) 
 }
 
 void ChangeCycle::Run() {
+    BusyScope busy(*this);
     HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     p_.host.ShowTrayIcon(kChangingIcon);
     Positions& pos = p_.positions;
@@ -158,6 +159,7 @@ void ChangeCycle::Run() {
 }
 
 void ChangeCycle::SelectionStep() {
+    BusyScope busy(*this);
     EngineState& st = p_.state;
     Positions& pos = p_.positions;
     SelectionInput in;
@@ -201,6 +203,7 @@ void ChangeCycle::Next() {
 }
 
 void ChangeCycle::Previous() {
+    BusyScope busy(*this);
     EngineState& st = p_.state;
     Positions& pos = p_.positions;
     st.countdown = 1;

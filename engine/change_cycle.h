@@ -27,6 +27,21 @@ public:
     void WaitForScan();
     const EngineParts& parts() const { return p_; }
 
+    // True while a cycle, a step or a tick is under way. The cycle's calls into other
+    // processes (the shell's tray) let commands sent meanwhile run inside it; a command
+    // that finds it busy must be queued, or the end of the cycle overwrites what it set.
+    bool Busy() const { return depth_ > 0; }
+    class BusyScope {
+    public:
+        explicit BusyScope(ChangeCycle& c) : c_(c) { ++c_.depth_; }
+        ~BusyScope() { --c_.depth_; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        ChangeCycle& c_;
+    };
+
 private:
     struct Prepared {
         bool show = true;        // false: nothing may be handed to the desktop
@@ -40,6 +55,7 @@ private:
     void CopyToWorkBitmap(std::string& current);
 
     EngineParts p_;
+    int depth_ = 0;
 };
 
 }  // namespace mov

@@ -63,6 +63,7 @@ void WallpaperTimer::ShowCurrent() {
 }
 
 void WallpaperTimer::Tick(uintptr_t id) {
+    ChangeCycle::BusyScope busy(cycle_);
     if (Held()) return;
     EngineState& st = p_.state;
     if (id == st.timerId) {

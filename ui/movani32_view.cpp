@@ -241,6 +241,10 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
 
 void CMovani32View::RunEngineCommand(UINT id) {
     if (!cycle_ || !GetDocument()) return;
+    if (cycle_->Busy()) {  // sent while a change waits on another process: after it
+        PostMessageA(GetParent(hwnd_), WM_COMMAND, id, 0);
+        return;
+    }
     switch (id) {
     case ID_NEXT: cycle_->Next(); break;
     case ID_PREV: cycle_->Previous(); break;

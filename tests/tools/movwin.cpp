@@ -129,12 +129,13 @@ int PrintResources(HWND frame) {
     HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (!p) return 3;
     DWORD handles = 0;
-    GetProcessHandleCount(p, &handles);
-    PROCESS_MEMORY_COUNTERS_EX mem{};
+    if (!GetProcessHandleCount(p, &handles)) handles = 0;
+    // The basic record: private bytes are its page-file usage.
+    PROCESS_MEMORY_COUNTERS mem{};
     mem.cb = sizeof mem;
-    GetProcessMemoryInfo(p, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem), sizeof mem);
+    if (!GetProcessMemoryInfo(p, &mem, sizeof mem)) mem.PagefileUsage = 0;
     std::printf("gdi %lu user %lu handles %lu private_kb %lu\n", GetGuiResources(p, GR_GDIOBJECTS),
-                GetGuiResources(p, GR_USEROBJECTS), handles, static_cast<unsigned long>(mem.PrivateUsage / 1024));
+                GetGuiResources(p, GR_USEROBJECTS), handles, static_cast<unsigned long>(mem.PagefileUsage / 1024));
     CloseHandle(p);
     return 0;
 }

@@ -41,6 +41,7 @@ public:
     std::vector<Shown> titles;
     std::vector<unsigned> icons;
     DayClock* clock = nullptr;
+    UINT commandDuringCycle = 0;  // sent as if by another program while the cycle waits on the shell
 
 protected:
     void ShowTrayIcon(unsigned id) override {
@@ -50,6 +51,10 @@ protected:
     void ShowTitle(const std::string& t) override {
         titles.push_back({clock->tickMs, t});
         CMovani32View::ShowTitle(t);
+        if (UINT id = commandDuringCycle) {
+            commandDuringCycle = 0;
+            OnCmdMsg(id, true);
+        }
     }
 };
 
@@ -395,6 +400,26 @@ TEST_F(WallpaperTimerTest, FitToggleTwiceBeforeAPictureKeepsTheConfiguredFit) {
     Tick();
     EXPECT_EQ(Titles(), std::vector<std::string>{C(1)});
     EXPECT_EQ(doc.settings.Adjust, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WallpaperTimerTest, NextSentDuringAChangeIsQueuedNotLost) {
+    Start(mov::kChangeAuto);
+    Tick();
+    view->commandDuringCycle = ID_NEXT;
+    Command(ID_NEXT);
+    Tick();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2)}));
+    EXPECT_EQ(view->countdown, view->reload);  // the change ended as usual
+    MSG m{};
+    ASSERT_TRUE(PeekMessageA(&m, frame.hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(LOWORD(m.wParam), ID_NEXT);
+    view->OnCmdMsg(static_cast<UINT>(m.wParam), true);  // as the frame passes it on
+    Tick();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2), A(3)}));
 }
 
 }  // namespace
