@@ -44,13 +44,16 @@ wb_wait_until "$MOV_WAIT" state_is normal || fail "the second start left the fir
 # List boxes keep to whole lines: their bottom may stand up to one line above the asked one.
 lines_fit() {
   awk 'BEGIN { want[57346] = 150; want[57348] = 545; want[57349] = 545; want[57347] = 325 }
-       $2 == "ListBox" { d = want[$1] - $6; if (d >= 0 && d < 24) $6 = want[$1] "~" } { print }'
+       $2 == "ListBox" { d = want[$1] - $6; if (d >= 0 && d < 24) $6 = want[$1] "~" }
+       # The countdown reads "0" until the timer first writes its "%4d sec.".
+       $1 == 65535 { t = $0; for (i = 0; i < 6; i++) sub(/^[^ ]+ /, "", t); if (t == "0" || t ~ /^ *[0-9]+ sec\.$/) { $0 = $1 " " $2 " " $3 " " $4 " " $5 " " $6 " seconds" } }
+       { print }'
 }
 expect "controls" "$(win controls | lines_fit)" "57346 ListBox 20 25 320 150~
 57348 ListBox 20 400 320 545~
 57349 ListBox 20 400 320 545~
 57347 ListBox 20 180 320 325~
-65535 Static 370 40 460 60 0
+65535 Static 370 40 460 60 seconds
 32772 Button 350 80 470 120 NoPaper
 32773 Button 350 120 470 160 Stop
 32775 Button 350 160 470 200 Prev.
