@@ -112,6 +112,22 @@ protected:
         return points;
     }
     void Command(UINT id) { view->OnCmdMsg(id, true); }
+    // The foreground window belongs to the whole desktop: a program of another test that
+    // has just quit can leave none for a while, and with the saver switched on the guard
+    // takes no foreground window for a running saver. The frame is brought in front and
+    // the test waits until the desktop says so.
+    bool FrameInFront() {
+        HWND top = frame.hwnd();
+        ShowWindow(top, SW_SHOWNORMAL);
+        for (int i = 0; i < 500; ++i) {
+            SetForegroundWindow(top);
+            if (GetForegroundWindow() == top) return true;
+            MSG m;
+            while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+            Sleep(20);
+        }
+        return false;
+    }
     std::string Countdown() const {
         char text[64] = {};
         GetDlgItemTextA(view->hwnd(), IDC_COUNTDOWN, text, sizeof text);
@@ -277,6 +293,7 @@ HWND MakeTopWindow(const char* cls) {
 TEST_F(WallpaperTimerTest, ScreenSaverHoldsTheCountdownButNotNext) {
     doc.settings.Inactive = 1;
     Start(mov::kChangeAuto);
+    ASSERT_TRUE(FrameInFront());
     Tick();
     HWND saver = MakeTopWindow("WindowsScreenSaverClass");
     ASSERT_TRUE(saver);
