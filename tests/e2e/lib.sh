@@ -12,6 +12,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cleanup_movani() { if [ -n "${MOVANI_PID:-}" ] && kill -0 "$MOVANI_PID" 2>/dev/null; then kill "$MOVANI_PID"; fi; }
 trap cleanup_movani EXIT
 
+# near COLOUR EXPECTED [TOLERANCE]: each channel within TOLERANCE (6): JPEG colours may be off by a little.
+near() {
+  local a=$1 b=$2 tol=${3:-6} i d
+  for i in 0 2 4; do
+    d=$(( 16#${a:$i:2} - 16#${b:$i:2} ))
+    [ ${d#-} -le "$tol" ] || return 1
+  done
+}
+
 # Windows path of a Linux file (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
 

@@ -10,13 +10,6 @@ mkdir -p "$work/temp" "$work/bare"
 temp=$(winpath "$work/temp")
 start_movani
 px() { wb_pixel "$1" "$2" "$3"; }
-near() {  # colour, expected: JPEG colours may be off by a little
-  local a=$1 b=$2 i
-  for i in 0 2 4; do
-    local d=$(( 16#${a:$i:2} - 16#${b:$i:2} ))
-    [ ${d#-} -le 6 ] || return 1
-  done
-}
 
 green() { near "$(px "$1" 800 600)" 18B040; }
 not_green() { ! green "$1"; }

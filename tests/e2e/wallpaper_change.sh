@@ -35,14 +35,7 @@ temp=$("$WINELOADER" winepath -u "$temp_win" 2>/dev/null | tr -d '\r')
 rm -f "$temp"/m1.bmp "$temp"/m2.jpg
 
 win() { "$WINELOADER" "$MOV_BIN/movwin.exe" "$@" | tr -d '\r'; }
-near() {  # colour, expected: JPEG colours may be off by a little
-  local a=$1 b=$2 i
-  for i in 0 2 4; do
-    local d=$(( 16#${a:$i:2} - 16#${b:$i:2} ))
-    [ ${d#-} -le 8 ] || return 1
-  done
-}
-shows() { near "$(wb_pixel "$2" 700 300)" "$1"; }
+shows() { near "$(wb_pixel "$2" 700 300)" "$1" 8; }
 titled() { case "$(win title)" in "$1 - "*) return 0 ;; *) return 1 ;; esac; }
 # expect_picture TITLE COLOUR WHAT: the caption names it, then the desktop shows it.
 expect_picture() {
