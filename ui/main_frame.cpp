@@ -76,9 +76,8 @@ void CMainFrame::AppendSystemMenuEntries() {
 }
 
 void CMainFrame::ActivateFrame(int nCmdShow) {
-    static bool first = true;
-    if (first) {
-        first = false;
+    if (!activated_) {
+        activated_ = true;
         AppendSystemMenuEntries();
         nCmdShow = SW_MINIMIZE;
     }

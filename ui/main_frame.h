@@ -22,4 +22,5 @@ protected:
 private:
     void SendToView(UINT msg, WPARAM wp, LPARAM lp);
     void AppendSystemMenuEntries();
+    bool activated_ = false;
 };

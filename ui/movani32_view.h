@@ -9,6 +9,7 @@
 #include "engine/engine_state.h"
 #include "engine/wallpaper_timer.h"
 #include "framework/view.h"
+#include "ui/command_rules.h"
 #include "ui/tray_icon.h"
 
 class CMovani32Doc;
@@ -51,7 +52,20 @@ protected:
 private:
     void CreateControls();
     void OnTimer(UINT_PTR id);
+    // Commands that touch the engine wait while a change is under way.
+    bool QueuedWhileBusy(WPARAM wp, LPARAM lp);
     void RunEngineCommand(UINT id);
+    // Stop/go: the change mode, the remembered mode and the three indicators.
+    void SetRunModes(const mov::RunModes& modes);
+    void ShowRunState();
+    void OnNoPaper();
+    void OnHideForm();
+    void OnExit();
+    void OnDeleteGroup();
+    void OnListDoubleClick(UINT listId);
+    void OnTrayNotify(UINT mouseEvent);
+    void RunTrayButton(bool left);
+    void ShowTrayMenu();
     void ShowAboutBox();
     void OpenManual();
 
