@@ -18,6 +18,8 @@
 //                  then _Quillet(BMP, OUT, 0) in QuilletDll.dll, then the desktop given BMP and
 //                  OUT (SPI_SETDESKWALLPAPER); prints each in milliseconds
 //   shortcut LNK TARGET   saves a shell shortcut LNK to TARGET (needs no window)
+//   click X Y BUTTON      a real click of BUTTON (left, right, middle) at screen point X,Y
+//                         through SendInput, as the user's mouse makes it (needs no window)
 // Texts are printed in the program's code page. Exit 1 when there is no window.
 #include <windows.h>
 #include <objbase.h>
@@ -140,9 +142,28 @@ int PrintResources(HWND frame) {
     return 0;
 }
 
+int Click(int x, int y, const char* button) {
+    const DWORD down = !std::strcmp(button, "left")    ? MOUSEEVENTF_LEFTDOWN
+                     : !std::strcmp(button, "right")   ? MOUSEEVENTF_RIGHTDOWN
+                     : !std::strcmp(button, "middle")  ? MOUSEEVENTF_MIDDLEDOWN
+                                                       : 0;
+    if (!down) return 2;
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        i.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    in[1].mi.dwFlags |= down;
+    in[2].mi.dwFlags |= down << 1;  // each button's up flag follows its down flag
+    return SendInput(3, in, sizeof in[0]) == 3 ? 0 : 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 4 && !std::strcmp(argv[1], "click")) return Click(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
     if (argc > 3 && !std::strcmp(argv[1], "shortcut")) return SaveShortcut(argv[2], argv[3]);
     if (argc > 4 && !std::strcmp(argv[1], "outside")) return TimeOutsideSteps(argv[2], argv[3], argv[4]);
     HWND frame = FindWindowA("MovaniClass", nullptr);
