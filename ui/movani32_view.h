@@ -30,6 +30,8 @@ public:
     // The tray image for the current Change and WrightButton.
     UINT CurrentTrayIcon() const;
     mov::FolderScan* folderScan() { return scan_.get(); }
+    // A change is under way (and may be waiting on another process).
+    bool Busy() const { return cycle_ && cycle_->Busy(); }
     // One change cycle: shows the current position.
     void RunChangeCycle() {
         if (cycle_) cycle_->Run();

@@ -65,6 +65,12 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
     case ID_RIGHT_CLICK:
         if (execute) RunTrayButton(id == ID_LEFT_CLICK);
         return true;
+    case ID_APP_EXIT:
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+        // The frame's closing and renewal free the groups a change under way still uses.
+        return execute && QueuedWhileBusy(id, 0);
     default:
         return false;  // ID_MENU_CANCEL among them: choosing it only closes the menu
     }
