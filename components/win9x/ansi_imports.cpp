@@ -1,7 +1,8 @@
-// The C++ runtime calls a few functions that Windows 95 has only as failing wide-character
-// stubs, or not at all: the semaphore of its mutexes, the module look-ups of its start-up
-// helpers and the lead-byte test of its multibyte conversion. Defining their import slots
-// here makes the linker use these versions on the ANSI functions instead of importing them.
+// The runtime libraries call a few functions that Windows 95 has only as failing wide-character
+// stubs, or not at all: the semaphore of the C++ runtime's mutexes, the module look-ups of the
+// C library's stand-ins for newer msvcrt functions, and the lead-byte test of its multibyte
+// conversion. Defining their import slots here makes the linker use these versions on the
+// ANSI functions instead of importing the originals.
 #include <windows.h>
 
 namespace {
