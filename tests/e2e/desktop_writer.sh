@@ -36,7 +36,8 @@ expect_shot writer_centre "the centred picture" 512,384=D02818 655,478=1830D0 66
 # Tiles start at 0,0: marks at x 290..299 + 300k, y 190..199 + 200j, and they reach the far corner.
 expect_shot writer_tile "the tiles" 895,595=1830D0 595,395=1830D0 1000,740=D02818 655,478=D02818
 
-"$WINELOADER" "$MOV_BIN/applywall.exe" remove || fail "applywall remove"
+# The removal must hold even when the desktop cannot paint while the writer runs.
+"$WINELOADER" "$MOV_BIN/applywall.exe" --busy-desktop remove || fail "applywall remove"
 # Plain: the far corner shows neither of the picture's colours, and the centre and a former
 # tile mark have the same colour as that corner.
 plain() {
