@@ -87,13 +87,16 @@ void DesktopWriter::RemoveWallpaper() {
     s_.PaperRemoved = 1;
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
-    // Where the desktop window lives in another process (Wine's desktop), it hears of the
-    // change by a posted notice; let it take the change before it is told to repaint, or
-    // it repaints the old picture. A busy machine may keep it from answering for seconds.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(GetDesktopWindow(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0, SMTO_NORMAL, 10000, &ignored);
-    if (s_.ActiveDeskTopMode != kDesktopActive)
-        RedrawWindow(GetDesktopWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (s_.ActiveDeskTopMode != kDesktopActive) {
+        HWND desk = GetDesktopWindow();
+        RedrawWindow(desk, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        // Where the desktop window belongs to another process (Wine's desktop), the forced
+        // repaint erases it here, with a device context its own window procedure cannot draw
+        // on, and marks it painted: had the desktop not yet repainted itself since dropping
+        // the picture (a busy machine), the picture would stay. Leave it one more repaint of
+        // its own.
+        RedrawWindow(desk, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
+    }
     if (s_.ActiveDeskTopMode == kDesktopStandard) return;
     fw::ComScope com;
     ActiveDesktop active;

@@ -1,10 +1,12 @@
-// applywall [options] PATH centre|tile | applywall remove: runs the program's own image
-// preparation and desktop writer on PATH, or removes the wallpaper. Options:
+// applywall [options] PATH centre|tile | applywall [--busy-desktop] remove: runs the program's
+// own image preparation and desktop writer on PATH, or removes the wallpaper. Options:
 //   --temp DIR   work folder (default %TEMP%); the work bitmap is DIR\applywall.BMP
 //   --jpeg       PATH is a JPEG picture: convert it first (jpegfilt.dll, else stdout note)
 //   --os N       OsKind (default 3; 1 takes the Jpeg2bmp.exe route)
 //   --adjust N   Adjust 0..4; 3 and 4 work on a copy of PATH as the work bitmap
-// Exit code 0, or 2 for wrong arguments.
+//   --busy-desktop  the desktop cannot paint until the removal is done (deskhold.dll): what
+//                a loaded machine does to it now and then, here every time
+// Exit code 0, 2 for wrong arguments, 3 when the desktop cannot be held.
 #include <windows.h>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +15,18 @@
 #include "engine/image_prep.h"
 #include "engine/work_files.h"
 #include "settings/settings_codes.h"
+
+namespace {
+
+using HoldFn = bool (*)(bool);
+
+// deskhold.dll's HoldDesktopPaint, from beside this program.
+HoldFn DesktopHold() {
+    HMODULE m = LoadLibraryA("deskhold.dll");
+    return m ? reinterpret_cast<HoldFn>(reinterpret_cast<void*>(GetProcAddress(m, "HoldDesktopPaint"))) : nullptr;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     mov::SettingsRecord s;
@@ -26,6 +40,13 @@ int main(int argc, char** argv) {
     mov::DesktopWriter writer(s, fit);
     if (argc == 2 && std::strcmp(argv[1], "remove") == 0) {
         writer.RemoveWallpaper();
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--busy-desktop") == 0 && std::strcmp(argv[2], "remove") == 0) {
+        HoldFn hold = DesktopHold();
+        if (!hold || !hold(true)) return 3;
+        writer.RemoveWallpaper();
+        hold(false);
         return 0;
     }
     bool jpeg = false;
