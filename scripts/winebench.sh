@@ -31,7 +31,8 @@ wb_env() {
   wb_arch >/dev/null
   export WINEPREFIX=${MOV_WINEPREFIX:-$MOV_BUILD/wineprefix-$MOV_WINE_ARCH}
   export WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No Mono or Gecko prompts; no menu entries on the Linux desktop for the shortcuts made in the prefix.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LANG=ja_JP.UTF-8
   if [ "$MOV_WINE_ARCH" = win64 ]; then
     export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
