@@ -66,6 +66,8 @@ void SavePositions(const GroupList& groups, const Positions& pos) {
     key.SetDword("RandSeed", static_cast<uint32_t>(pos.RandSeed));
 }
 
+void ForgetStoredGroups() { RegDeleteKeyA(HKEY_CURRENT_USER, kGroupKey); }
+
 int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const SettingsRecord& s) {
     HWND parent = groups.parent();
     pos.DirPos = LbSelection(parent, IDC_GROUP_LIST);

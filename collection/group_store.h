@@ -19,6 +19,9 @@ void SaveGroupList(GroupList& groups, bool release);
 // Count (number of groups minus 1), DirPos, BmpPos, RandSeed; nothing for an empty list.
 void SavePositions(const GroupList& groups, const Positions& pos);
 
+// Drops the stored list and positions, as when no group was ever registered.
+void ForgetStoredGroups();
+
 // Start-up: loads the stored groups (archives by name, folders that still exist), the
 // positions, selects the current group, scans it keeping the stored shuffle, waits for the
 // scan through the clock and selects the current file. Returns 1 when Count was found.

@@ -51,6 +51,7 @@ CFrameWnd* CSingleDocTemplate::OpenNewDocument(HINSTANCE inst, const std::string
         return nullptr;
     }
     doc_->SetTitle(GetDocString(inst, 1));
+    doc_->SetFileType(GetDocString(inst, 3), GetDocString(inst, 4));
     frame_->SetViewAndDocument(makeView_(), doc_.get());
     if (!doc_->OnNewDocument()) {
         frame_.reset();

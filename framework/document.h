@@ -14,6 +14,21 @@ public:
     virtual bool OnNewDocument() { return true; }
     // Closing work of the document, run once before the windows go.
     virtual void OnCloseDocument() {}
+    // The open and save steps of the file commands. The document has no file form of its
+    // own: opening runs the new-document step, saving writes an empty file.
+    virtual bool OnOpenDocument(const std::string& path);
+    virtual bool OnSaveDocument(const std::string& path);
+
+    // The file the document was last opened from or saved to ("" for none).
+    const std::string& GetPathName() const { return path_; }
+    void SetPathName(const std::string& path) { path_ = path; }
+    // The file dialogs' filter: its name ("WallPaper List(*.lst)") and extension (".lst").
+    void SetFileType(const std::string& name, const std::string& ext) {
+        typeName_ = name;
+        typeExt_ = ext;
+    }
+    const std::string& GetFileTypeName() const { return typeName_; }
+    const std::string& GetFileTypeExt() const { return typeExt_; }
 
     const std::string& GetTitle() const { return title_; }
     // Sets the title and recomposes the frame's caption ("title - app title").
@@ -24,6 +39,8 @@ public:
 
 private:
     std::string title_;
+    std::string path_;
+    std::string typeName_, typeExt_;
     CFrameWnd* frame_ = nullptr;
 };
 

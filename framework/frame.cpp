@@ -1,5 +1,6 @@
 // Frame creation, caption, command routing and closing.
 #include "framework/frame.h"
+#include <commdlg.h>
 #include "framework/document.h"
 #include "framework/handle.h"
 #include "framework/view.h"
@@ -61,11 +62,53 @@ void CFrameWnd::UpdateFrameTitle() {
 }
 
 bool CFrameWnd::OnCmdMsg(UINT id, bool execute) {
-    if (id == ID_APP_EXIT) {
+    switch (id) {
+    case ID_APP_EXIT:
         if (execute) OnClose();
         return true;
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+        if (execute && doc_) OnFileCommand(id);
+        return doc_ != nullptr;
+    default:
+        return false;
     }
-    return false;
+}
+
+// New and open renew the document and run the view's initial update again; the first save
+// asks for a name, later ones reuse it.
+void CFrameWnd::OnFileCommand(UINT id) {
+    std::string path = doc_->GetPathName();
+    if (id == ID_FILE_OPEN || (id == ID_FILE_SAVE && path.empty())) {
+        path = AskFileName(id == ID_FILE_OPEN);
+        if (path.empty()) return;
+    }
+    bool ok = id == ID_FILE_NEW ? doc_->OnNewDocument()
+            : id == ID_FILE_OPEN ? doc_->OnOpenDocument(path)
+                                 : doc_->OnSaveDocument(path);
+    if (!ok) return;
+    doc_->SetPathName(id == ID_FILE_NEW ? std::string() : path);
+    if (id != ID_FILE_SAVE && view_) view_->OnInitialUpdate();
+}
+
+std::string CFrameWnd::AskFileName(bool open) {
+    const std::string& name = doc_->GetFileTypeName();
+    const std::string& ext = doc_->GetFileTypeExt();
+    std::string filter;
+    if (!name.empty() && !ext.empty()) filter += name + '\0' + "*" + ext + '\0';
+    filter += std::string("*.*") + '\0' + "*.*" + '\0' + '\0';
+    char file[MAX_PATH] = {};
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd_;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str() + (ext[0] == '.' ? 1 : 0);
+    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    BOOL ok = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    return ok ? std::string(file) : std::string();
 }
 
 void CFrameWnd::OnClose() {

@@ -54,6 +54,9 @@ protected:
 
 private:
     void EnableMenuItems(HMENU popup);
+    void OnFileCommand(UINT id);
+    // The file dialog; "" when the user cancelled it.
+    std::string AskFileName(bool open);
 
     std::unique_ptr<CView> view_;
     CDocument* doc_ = nullptr;

@@ -3,6 +3,7 @@
 #include "collection/drop_registration.h"
 #include "ui/movani32_doc.h"
 #include "framework/view.h"
+#include "ui/movani32_view.h"
 #include "ui/resource.h"
 
 const char kMovaniClass[] = "MovaniClass";
@@ -76,13 +77,21 @@ void CMainFrame::AppendSystemMenuEntries() {
 }
 
 void CMainFrame::ActivateFrame(int nCmdShow) {
-    static bool first = true;
-    if (first) {
-        first = false;
+    if (!activated_) {
+        activated_ = true;
         AppendSystemMenuEntries();
         nCmdShow = SW_MINIMIZE;
     }
     fw::CFrameWnd::ActivateFrame(nCmdShow);
+}
+
+void CMainFrame::OnClose() {
+    auto* view = static_cast<CMovani32View*>(GetActiveView());
+    if (view && view->Busy()) {
+        PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+        return;
+    }
+    fw::CFrameWnd::OnClose();
 }
 
 void CMainFrame::SendToView(UINT msg, WPARAM wp, LPARAM lp) {

@@ -18,8 +18,11 @@ public:
 protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // The close box during a change closes once the change is over.
+    void OnClose() override;
 
 private:
     void SendToView(UINT msg, WPARAM wp, LPARAM lp);
     void AppendSystemMenuEntries();
+    bool activated_ = false;
 };

@@ -8,8 +8,13 @@
 #include "settings/settings_store.h"
 
 // The probe asks its questions before the main window is shown, so they have no owner.
+// A renewal (new or open) first hands everything back as closing does: the view's initial
+// update then loads the groups again from the registry, so none is lost or doubled, and the
+// probe finds the desktop as it was at start-up.
 bool CMovani32Doc::OnNewDocument() {
     if (!fw::CDocument::OnNewDocument()) return false;
+    if (opened_) SaveAndRelease();
+    opened_ = true;
     mov::ProbeUi ui;
     if (GetFrame() && !GetFrame()->GetAppTitle().empty()) ui.caption = GetFrame()->GetAppTitle();
     mov::RunEnvironmentProbe(settings, ui);  // ends with LoadSettings
@@ -19,10 +24,14 @@ bool CMovani32Doc::OnNewDocument() {
 // The desktop's start-up values go back first; then the positions, then the groups, which
 // are freed as they are written (so the group values follow Count).
 void CMovani32Doc::OnCloseDocument() {
+    SaveAndRelease();
+    fw::CDocument::OnCloseDocument();
+}
+
+void CMovani32Doc::SaveAndRelease() {
     mov::RestoreDesktop(settings);
     mov::SavePositions(groups, positions);
     mov::SaveGroupList(groups, 1);
-    fw::CDocument::OnCloseDocument();
 }
 
 void CMovani32Doc::LoadSettings() { mov::LoadSettings(settings); }

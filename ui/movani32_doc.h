@@ -18,4 +18,9 @@ public:
     // The registered groups (mirrored in the view's group list box) and the positions in them.
     mov::GroupList groups;
     mov::Positions positions;
+
+private:
+    // The closing work: desktop values back, positions and groups saved, the list freed.
+    void SaveAndRelease();
+    bool opened_ = false;
 };

@@ -55,7 +55,6 @@ void CMovani32View::CreateControls() {
     mov::CreateCollectionListBoxes(hwnd_, doc->settings);
     MakeControl(hwnd_, "STATIC", "0", SS_RIGHT, IDC_COUNTDOWN, 370, 40, 460, 60);
     MakeControl(hwnd_, "BUTTON", "NoPaper", BS_PUSHBUTTON, ID_NO_PAPER, 350, 80, 470, 120);
-    rememberedMode = doc->settings.Change;
     MakeControl(hwnd_, "BUTTON", doc->settings.Change == 3 ? "Go" : "Stop", BS_PUSHBUTTON, ID_STOP_GO, 350, 120, 470,
                 160);
     MakeControl(hwnd_, "BUTTON", "Prev.", BS_PUSHBUTTON, ID_PREV, 350, 160, 470, 200);
@@ -79,7 +78,10 @@ void CMovani32View::OnInitialUpdate() {
         MakeEngine();
     }
     scan_->scanDone = 1;
+    const bool renewed = controlsMade_;
     if (!controlsMade_) CreateControls();
+    rememberedMode = doc->settings.Change;
+    mov::LbClear(hwnd_, IDC_FILE_LIST);  // a renewed document scans its groups afresh
 
     tray_.Attach(hwnd_, InstanceOf(hwnd_));
     // A renewed document runs this again: the icon already there is brought up to date.
@@ -102,6 +104,7 @@ void CMovani32View::OnInitialUpdate() {
     if (timerId) KillTimer(hwnd_, timerId);
     timerId = SetTimer(hwnd_, 1, timerPeriod, nullptr);
     forced = 0;
+    if (renewed) ShowRunState();
 }
 
 BOOL CMovani32View::SetTrayIcon(UINT iconId, DWORD op) {
@@ -207,49 +210,15 @@ LRESULT CMovani32View::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         timerId = 0;
         SetTrayIcon(IDR_MAINFRAME, NIM_DELETE);
     }
+    if (msg == WM_TRAY_NOTIFY) OnTrayNotify(static_cast<UINT>(lp));
+    if (msg == WM_COMMAND && (LOWORD(wp) == IDC_GROUP_LIST || LOWORD(wp) == IDC_FILE_LIST)) {
+        if (HIWORD(wp) == LBN_DBLCLK) OnListDoubleClick(LOWORD(wp));
+        return 0;
+    }
     if (msg == TaskbarCreatedMessage() && msg != 0) {
         // The shell forgot every icon: add ours again if it should be there.
         if (trayReady_) tray_.Restore(CurrentTrayIcon(), GetDocument() ? GetDocument()->settings.IconOn : 0);
         return 0;
     }
     return fw::CView::WindowProc(msg, wp, lp);
-}
-
-bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
-    switch (id) {
-    case ID_ABOUT:
-        if (execute) ShowAboutBox();
-        return true;
-    case ID_PROPERTIES:
-        if (execute) RunPropertySheet(*this);
-        return true;
-    case ID_HELP_FILE:
-        if (execute) OpenManual();
-        return true;
-    case ID_NEXT:
-    case ID_PREV:
-    case ID_CENTER_TILE:
-    case ID_REDISPLAY:
-    case ID_REDISPLAY2:
-    case ID_FIT_SCREEN:
-        if (execute) RunEngineCommand(id);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void CMovani32View::RunEngineCommand(UINT id) {
-    if (!cycle_ || !GetDocument()) return;
-    if (cycle_->Busy()) {  // sent while a change waits on another process: after it
-        PostMessageA(GetParent(hwnd_), WM_COMMAND, id, 0);
-        return;
-    }
-    switch (id) {
-    case ID_NEXT: cycle_->Next(); break;
-    case ID_PREV: cycle_->Previous(); break;
-    case ID_CENTER_TILE: cycle_->ToggleCenterTile(); break;
-    case ID_FIT_SCREEN: cycle_->ToggleFit(); break;
-    default: cycle_->Run(); break;
-    }
 }

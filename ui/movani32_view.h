@@ -9,6 +9,7 @@
 #include "engine/engine_state.h"
 #include "engine/wallpaper_timer.h"
 #include "framework/view.h"
+#include "ui/command_rules.h"
 #include "ui/tray_icon.h"
 
 class CMovani32Doc;
@@ -29,6 +30,8 @@ public:
     // The tray image for the current Change and WrightButton.
     UINT CurrentTrayIcon() const;
     mov::FolderScan* folderScan() { return scan_.get(); }
+    // A change is under way (and may be waiting on another process).
+    bool Busy() const { return cycle_ && cycle_->Busy(); }
     // One change cycle: shows the current position.
     void RunChangeCycle() {
         if (cycle_) cycle_->Run();
@@ -51,7 +54,20 @@ protected:
 private:
     void CreateControls();
     void OnTimer(UINT_PTR id);
+    // Commands that touch the engine wait while a change is under way.
+    bool QueuedWhileBusy(WPARAM wp, LPARAM lp);
     void RunEngineCommand(UINT id);
+    // Stop/go: the change mode, the remembered mode and the three indicators.
+    void SetRunModes(const mov::RunModes& modes);
+    void ShowRunState();
+    void OnNoPaper();
+    void OnHideForm();
+    void OnExit();
+    void OnDeleteGroup();
+    void OnListDoubleClick(UINT listId);
+    void OnTrayNotify(UINT mouseEvent);
+    void RunTrayButton(bool left);
+    void ShowTrayMenu();
     void ShowAboutBox();
     void OpenManual();
 

@@ -34,6 +34,7 @@ namespace {
 constexpr int kMaxScans = 500;
 constexpr size_t kInputBufferSize = 64 * 1024;
 constexpr uint32_t kBandRows = 16;
+constexpr uint8_t kStartOfImage = 0xD8;  // the marker code after 0xFF that begins every JPEG file
 
 struct ErrorManager {
     jpeg_error_mgr pub;
@@ -44,10 +45,15 @@ void OnError(j_common_ptr cinfo) { longjmp(reinterpret_cast<ErrorManager*>(cinfo
 // The programs have no console; warnings (corrupt or missing data) are not fatal.
 void OnMessage(j_common_ptr) {}
 
-void OnProgress(j_common_ptr cinfo) {
-    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if (d->input_scan_number > kMaxScans) ERREXIT(cinfo, JERR_NOT_COMPILED);
-}
+class Decoder;
+
+// libjpeg's progress hook, with the way back to the decoder that owns it.
+struct ProgressHook {
+    jpeg_progress_mgr pub;
+    Decoder* decoder;
+};
+
+void OnProgress(j_common_ptr cinfo);
 
 // Source manager over a ByteReader. A short file ends in a made-up EOI marker, so
 // libjpeg decodes what is there and fills the rest.
@@ -130,10 +136,17 @@ public:
     ~Decoder() {
         if (created_) jpeg_destroy_decompress(&cinfo_);
     }
-    ConvertStatus Run(ConvertInfo* info);
+    // Converts, or with `header` only reads the headers into it.
+    ConvertStatus Run(ConvertInfo* info, JpegHeader* header);
+    // Whether the caller still wants the picture once `done` of the work is over; when it
+    // does not, the failure becomes kCancelled.
+    bool KeepGoing(uint32_t done);
+    // Called by libjpeg now and then; asks the caller only while the input is read in.
+    bool StillWanted() { return !readingIn_ || KeepGoing(0); }
 
 private:
-    bool Setup();
+    void ReadHeader();
+    bool Start();
     void ReadBand(uint8_t* const* rows, uint32_t count);
     ConvertStatus WriteStraight();
     ConvertStatus WriteTurned();
@@ -144,7 +157,7 @@ private:
     ConvertOptions options_;
     jpeg_decompress_struct cinfo_{};
     ErrorManager err_{};
-    jpeg_progress_mgr progress_{};
+    ProgressHook progress_{};
     std::unique_ptr<Source> src_;
     bool created_ = false;
     ConvertStatus failure_ = ConvertStatus::kBadJpeg;
@@ -155,32 +168,59 @@ private:
     uint32_t height_ = 0;
     uint32_t outWidth_ = 0;  // written picture, turned upright
     uint32_t outHeight_ = 0;
+    uint32_t total_ = 0;     // units of work reported to the caller: rows decoded and written
+    bool readingIn_ = false;  // inside jpeg_start_decompress, which reads in multi-scan files
     std::vector<uint8_t> band_;  // rows as the file stores them
     std::vector<uint8_t> cmykRows_;
     std::vector<uint8_t> whole_;
     std::vector<JSAMPROW> rowPointers_;
 };
 
-ConvertStatus Decoder::Run(ConvertInfo* info) {
+void OnProgress(j_common_ptr cinfo) {
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number > kMaxScans) ERREXIT(cinfo, JERR_NOT_COMPILED);
+    if (!reinterpret_cast<ProgressHook*>(cinfo->progress)->decoder->StillWanted()) ERREXIT(cinfo, JERR_NOT_COMPILED);
+}
+
+bool Decoder::KeepGoing(uint32_t done) {
+    if (!options_.progress || options_.progress(options_.progressContext, done, total_)) return true;
+    failure_ = ConvertStatus::kCancelled;
+    return false;
+}
+
+ConvertStatus Decoder::Run(ConvertInfo* info, JpegHeader* header) {
     cinfo_.err = jpeg_std_error(&err_.pub);
     err_.pub.error_exit = OnError;
     err_.pub.output_message = OnMessage;
-    if (setjmp(err_.jump)) return failure_;
+    if (setjmp(err_.jump)) {
+        const int code = err_.pub.msg_code;
+        const bool notJpeg = code == JERR_NO_SOI || code == JERR_INPUT_EMPTY;
+        return failure_ == ConvertStatus::kBadJpeg && notJpeg ? ConvertStatus::kNotJpeg : failure_;
+    }
     jpeg_create_decompress(&cinfo_);
     created_ = true;
-    ConvertStatus status = Setup() ? ConvertStatus::kOk : failure_;
-    if (status != ConvertStatus::kOk) return status;
+    ReadHeader();
+    if (header) {
+        header->width = outWidth_;
+        header->height = outHeight_;
+        header->orientation = orientation_;
+        header->xDensity = cinfo_.saw_JFIF_marker ? cinfo_.X_density : 0;
+        header->yDensity = cinfo_.saw_JFIF_marker ? cinfo_.Y_density : 0;
+        return ConvertStatus::kOk;
+    }
+    if (!Start()) return failure_;
     if (info) {
         info->width = outWidth_;
         info->height = outHeight_;
         info->orientation = orientation_;
     }
-    status = orientation_ >= 5 ? WriteTurned() : WriteStraight();
+    ConvertStatus status = orientation_ >= 5 ? WriteTurned() : WriteStraight();
     if (status == ConvertStatus::kOk && writer_.Close() != mov::BmpStatus::Ok) status = ConvertStatus::kWriteFailed;
     return status;
 }
 
-bool Decoder::Setup() {
+// Headers, orientation, colour space and the output size; errors leave by longjmp.
+void Decoder::ReadHeader() {
     src_.reset(new Source);
     src_->pub.init_source = InitSource;
     src_->pub.fill_input_buffer = FillInput;
@@ -191,8 +231,9 @@ bool Decoder::Setup() {
     src_->pub.next_input_byte = nullptr;
     src_->reader = &guard_;
     cinfo_.src = &src_->pub;
-    progress_.progress_monitor = OnProgress;
-    cinfo_.progress = &progress_;
+    progress_.pub.progress_monitor = OnProgress;
+    progress_.decoder = this;
+    cinfo_.progress = &progress_.pub;
 
     jpeg_save_markers(&cinfo_, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&cinfo_, TRUE);
@@ -206,12 +247,19 @@ bool Decoder::Setup() {
     cmyk_ = cinfo_.jpeg_color_space == JCS_CMYK || cinfo_.jpeg_color_space == JCS_YCCK;
     inverted_ = cmyk_ && cinfo_.saw_Adobe_marker;
     cinfo_.out_color_space = cmyk_ ? JCS_CMYK : JCS_EXT_BGR;
+    const int denom = options_.scaleDenom;
+    cinfo_.scale_num = 1;
+    cinfo_.scale_denom = denom == 2 || denom == 4 || denom == 8 ? static_cast<unsigned>(denom) : 1;
     jpeg_calc_output_dimensions(&cinfo_);
     width_ = cinfo_.output_width;
     height_ = cinfo_.output_height;
     const bool turned = orientation_ >= 5;
     outWidth_ = turned ? height_ : width_;
     outHeight_ = turned ? width_ : height_;
+}
+
+// Checks the size, writes the bitmap's headers and starts decoding.
+bool Decoder::Start() {
     // JPEG sides reach 65535, so the pixel count is checked in 64 bits before the int sides.
     const uint64_t fileSize = mov::BmpFileSize(static_cast<int>(outWidth_), static_cast<int>(outHeight_), 24);
     if (uint64_t{outWidth_} * outHeight_ > mov::kMaxPixels || fileSize == 0 || fileSize > options_.maxFileSize) {
@@ -223,7 +271,12 @@ bool Decoder::Setup() {
     case mov::BmpStatus::NoMemory: failure_ = ConvertStatus::kNoMemory; return false;
     default: failure_ = ConvertStatus::kWriteFailed; return false;
     }
+    // A turned picture is decoded whole first, then written: twice the rows of work.
+    total_ = orientation_ >= 5 ? height_ + outHeight_ : height_;
+    if (!KeepGoing(0)) return false;
+    readingIn_ = true;
     jpeg_start_decompress(&cinfo_);
+    readingIn_ = false;
     return true;
 }
 
@@ -267,6 +320,7 @@ ConvertStatus Decoder::WriteStraight() {
         if (writer_.WriteFileRows(static_cast<int>(top), static_cast<int>(n), band_.data()) != mov::BmpStatus::Ok)
             return ConvertStatus::kWriteFailed;
         y += n;
+        if (!KeepGoing(y)) return failure_;
     }
     return ConvertStatus::kOk;
 }
@@ -283,6 +337,7 @@ ConvertStatus Decoder::WriteTurned() {
         for (uint32_t i = 0; i < n; ++i) rows[i] = whole_.data() + (y + i) * srcStride;
         ReadBand(rows, n);
         y += n;
+        if (!KeepGoing(y)) return failure_;
     }
 
     const uint32_t outW = outWidth_, outH = outHeight_;
@@ -312,19 +367,37 @@ ConvertStatus Decoder::WriteTurned() {
         if (writer_.WriteFileRows(static_cast<int>(top), static_cast<int>(n), band_.data()) != mov::BmpStatus::Ok)
             return ConvertStatus::kWriteFailed;
         fileRow += n;
+        if (!KeepGoing(height_ + fileRow)) return failure_;
     }
     return ConvertStatus::kOk;
 }
 
 }  // namespace
 
+bool HasJpegSignature(const uint8_t* data, size_t size) {
+    return data != nullptr && size >= 3 && data[0] == 0xFF && data[1] == kStartOfImage && data[2] == 0xFF;
+}
+
 ConvertStatus ConvertJpegToBmp(ByteReader& in, mov::ByteSink& out, const ConvertOptions& options, ConvertInfo* info) {
     try {
         Decoder d(in, out, options);
-        return d.Run(info);
+        return d.Run(info, nullptr);
     } catch (const std::bad_alloc&) {
         return ConvertStatus::kNoMemory;
     } catch (const std::length_error&) {
+        return ConvertStatus::kNoMemory;
+    }
+}
+
+ConvertStatus ReadJpegHeader(ByteReader& in, JpegHeader* header, const ConvertOptions& options) {
+    struct NoSink : mov::ByteSink {
+        bool WriteAt(uint64_t, const void*, size_t) override { return false; }
+    } none;
+    JpegHeader ignored;
+    try {
+        Decoder d(in, none, options);
+        return d.Run(nullptr, header ? header : &ignored);
+    } catch (const std::bad_alloc&) {
         return ConvertStatus::kNoMemory;
     }
 }

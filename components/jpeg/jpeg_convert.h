@@ -8,15 +8,23 @@ namespace jpeg {
 
 enum class ConvertStatus {
     kOk,          // the whole file was written (a truncated JPEG gives its decoded part, rest filled)
-    kBadJpeg,     // not a JPEG, or one libjpeg cannot decode
+    kNotJpeg,     // the input does not begin as a JPEG file does (or is empty)
+    kBadJpeg,     // a JPEG that libjpeg cannot decode
     kTooLarge,    // more than kMaxPixels, or a BMP beyond the caller's limit
     kWriteFailed, // the writer refused bytes
     kNoMemory,
+    kCancelled,   // the progress callback asked to stop
 };
+
+// Told how far the work has got (done of total, done only growing); false stops it.
+using ProgressFn = bool (*)(void* context, uint32_t done, uint32_t total);
 
 struct ConvertOptions {
     uint64_t maxFileSize = UINT32_MAX;  // largest BMP we agree to write
     bool applyOrientation = true;       // turn the picture upright by its EXIF tag
+    int scaleDenom = 1;                 // 1, 2, 4 or 8: decode at 1/scaleDenom of the size (fast previews)
+    ProgressFn progress = nullptr;      // asked at the start, after each band of rows, and while a
+    void* progressContext = nullptr;    // multi-scan file is read in
 };
 
 struct ConvertInfo {
@@ -27,5 +35,18 @@ struct ConvertInfo {
 
 ConvertStatus ConvertJpegToBmp(ByteReader& in, mov::ByteSink& out, const ConvertOptions& options = {},
                                ConvertInfo* info = nullptr);
+
+// Whether `data` begins as a JPEG file does: a start-of-image marker and the next marker.
+bool HasJpegSignature(const uint8_t* data, size_t size);
+
+// What a conversion with `options` would write, from the headers alone (nothing is decoded).
+struct JpegHeader {
+    uint32_t width = 0;  // of the bitmap, turned upright and scaled
+    uint32_t height = 0;
+    int orientation = 1;
+    uint16_t xDensity = 0;  // as the JFIF header gives them (0 without one)
+    uint16_t yDensity = 0;
+};
+ConvertStatus ReadJpegHeader(ByteReader& in, JpegHeader* header, const ConvertOptions& options = {});
 
 }  // namespace jpeg

@@ -1,6 +1,6 @@
-// FileSystem on the ANSI Win32 calls, so Shift-JIS paths open as the user sees them.
-#include <windows.h>
-#include "components/jpeg/file_system.h"
+// FileSystem on the ANSI Win32 calls, so Shift-JIS paths open as the user sees them. Only
+// calls that Windows 95 has: no wide-character or extended file functions.
+#include "components/jpeg/win_file_system.h"
 #include "framework/handle.h"
 
 namespace jpeg {
@@ -49,34 +49,23 @@ private:
     fw::Handle h_;
 };
 
-class WinFileSystem : public FileSystem {
-public:
-    std::unique_ptr<ByteReader> OpenRead(const std::string& path) override {
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return nullptr;
-        return std::unique_ptr<ByteReader>(new HandleReader(h));
-    }
-    std::unique_ptr<FileWriter> Create(const std::string& path) override {
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return nullptr;
-        return std::unique_ptr<FileWriter>(new HandleWriter(h));
-    }
-    bool Replace(const std::string& from, const std::string& to) override {
-        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) return true;
-        // Windows 9x has no MoveFileExA: delete, then move.
-        if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
-        DeleteFileA(to.c_str());
-        return MoveFileA(from.c_str(), to.c_str()) != 0;
-    }
-    void Remove(const std::string& path) override { DeleteFileA(path.c_str()); }
-};
-
 }  // namespace
 
-FileSystem& HostFileSystem() {
-    static WinFileSystem fs;
-    return fs;
+std::unique_ptr<ByteReader> ReaderOnHandle(HANDLE h) { return std::unique_ptr<ByteReader>(new HandleReader(h)); }
+
+std::unique_ptr<ByteReader> WinFileSystem::OpenRead(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return ReaderOnHandle(h);
 }
+
+std::unique_ptr<FileWriter> WinFileSystem::Create(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return std::unique_ptr<FileWriter>(new HandleWriter(h));
+}
+
+void WinFileSystem::Remove(const std::string& path) { DeleteFileA(path.c_str()); }
 
 }  // namespace jpeg

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The remote control: its window as drawn (place, size, buttons, hints, popup menu, About
 # window), translucent only where the system has layered windows, ON starting Movani32 from
-# the remote control's folder (and nothing when it runs or cannot be found), each button's
-# command arriving, and SHOW/HIDE/MINIMIZE acting on Movani32's window.
+# the remote control's folder (and nothing when it runs or cannot be found), SHOW/HIDE/
+# MINIMIZE acting on Movani32's window and each command button's effect on it.
 source "$(dirname "$0")/lib.sh"
 work="$MOV_BINARY_DIR/e2e-work/remote_control"
 rm -rf "$work"; mkdir -p "$work/elsewhere" "$work/alone" "$work/broken"
@@ -46,9 +46,9 @@ close_remote() {
 original_version=$(wb_winver)
 cleanup() {
   if [ -n "${RC_PID:-}" ] && kill -0 "$RC_PID" 2>/dev/null; then kill "$RC_PID"; fi
-  if [ -n "${REC_PID:-}" ] && kill -0 "$REC_PID" 2>/dev/null; then kill "$REC_PID"; fi
   movani_window && "$WINELOADER" "$MOV_BIN/movsend.exe" 57665 >/dev/null 2>&1
   wb_winver "${original_version:-win7}"
+  wb_wine reg delete 'HKCU\Software\Farnwick\MovAni32\Group' /f >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 
@@ -133,16 +133,13 @@ done
 remote_window || fail "the remote control ended while Movani32 was not running"
 "$WINELOADER" "$MOV_BIN/probebox.exe" show 0 "$box_caption" >/dev/null && fail "a message box came without Movani32"
 
-# The ids arrive: a stand-in receiver of class MovaniClass records them (Movani32 does not
-# show its reaction to these commands yet).
-"$WINELOADER" "$MOV_BIN/cmdrecorder.exe" "$(winpath "$work/ids.txt")" &
-REC_PID=$!
-wb_wait_until 30 movani_window || fail "the recorder's window did not appear"
-for b in "No Paper" GO STOP "<" ">" Center/Tiled Property OFF; do
-  rc click "$b" || fail "click $b"
-done
-wb_wait_gone "$REC_PID" 30 || fail "the recorder did not end on 57665"
-expect "ids sent" "$(tr -d '\r' < "$work/ids.txt" | tr '\n' ' ')" "32772 32782 32781 32775 32774 32777 32771 57665 "
+# Movani32 as ON finds it: one group of three pictures.
+group='HKCU\Software\Farnwick\MovAni32\Group'
+mkdir -p "$work/pics"
+for n in 1 2 3; do /usr/bin/convert -size 64x64 xc:"#40${n}080" BMP3:"$work/pics/p$n.bmp"; done
+wb_wine reg delete "$group" /f >/dev/null 2>&1 || true
+wb_wine reg add "$group" /v 00 /d "$(winpath "$work/pics")" /f >/dev/null
+for v in "Count 0" "DirPos 0" "BmpPos 0"; do wb_wine reg add "$group" /v ${v% *} /t REG_DWORD /d ${v#* } /f >/dev/null; done
 
 # ON starts Movani32 from the remote control's folder, though the current folder is elsewhere.
 "$WINELOADER" "$MOV_BIN/probebox.exe" sync || fail "probebox sync failed"
@@ -161,6 +158,26 @@ done
 rc click SHOW
 wb_wait_until "$MOV_WAIT" state_is normal || fail "SHOW left Movani32 $(win state)"
 wb_screenshot "$SHOTS/remote_with_movani.png"
+
+# Each command button, seen in Movani32: the shown file, the buttons' captions, the desktop's
+# tiling, the property sheet.
+wb_wait_until "$MOV_WAIT" eval 'win title | grep -q "p1.bmp - "' || fail "no first picture: $(win title)"
+selected_is() { [ "$(win selection 57347)" = "$1" ]; }
+tile() { wb_reg_query 'HKCU\Control Panel\Desktop' TileWallpaper; }
+for step in "> 1" "> 2" "< 1"; do
+  rc click "${step% *}"
+  wb_wait_until "$MOV_WAIT" selected_is "${step#* }" || fail "${step% *}: file $(win selection 57347) selected"
+done
+for step in "STOP 32773 Go" "GO 32773 Stop" "No+Paper 32772 Retern Paper" "No+Paper 32772 No Paper"; do
+  set -- $step
+  rc click "${1/+/ }"
+  wb_wait_until "$MOV_WAIT" eval '[ "$(win text "$2")" = "${*:3}" ]' || fail "${1/+/ }: control $2 reads $(win text "$2")"
+done
+before=$(tile)
+rc click Center/Tiled
+wb_wait_until "$MOV_WAIT" eval '[ "$(tile)" != "$before" ]' || fail "Center/Tiled left TileWallpaper $before"
+rc post Property
+"$WINELOADER" "$MOV_BIN/sheetdrive.exe" wait 20 cancel gone 20 || fail "Property: no property sheet"
 # Closing the remote control leaves Movani32 alone; OFF ends it.
 close_remote
 movani_window || fail "closing the remote control ended Movani32"

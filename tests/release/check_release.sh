@@ -2,7 +2,9 @@
 # The shipped files as they go out: 32-bit Windows PE files that need no MinGW runtime DLL,
 # stripped, each with its version resource, the outside-tool programs and the remote
 # control windowed (no console flashes up), each library and the remote control exporting
-# exactly its published names; the zip holding exactly these files, the readme (Shift-JIS,
+# exactly its published names, the Windows 9x libraries loadable on Windows 95 (no
+# thread-local-storage directory, which its LoadLibrary refuses, and only imports that
+# win95_imports.txt lists); the zip holding exactly these files, the readme (Shift-JIS,
 # CR LF) and the manual; the installer beside it.
 # check_release.sh BUILD-DIR FILE-LIST VERSION
 set -u
@@ -12,6 +14,8 @@ bin=$build/bin
 objdump=i686-w64-mingw32-objdump
 status=0
 bad() { echo "$*"; status=1; }
+here=$(cd "$(dirname "$0")" && pwd)
+win9x_libraries="jpegfilt95.dll IFJPEG.SPI"
 
 declare -A file_version
 files=()
@@ -21,7 +25,7 @@ while IFS='|' read -r name ver _; do
   files+=("$name")
   file_version[$name]=$ver
 done < <(grep -v '^[[:space:]]*\(#\|$\)' "$list")
-[ ${#files[@]} -ge 7 ] || bad "only ${#files[@]} files listed in $list"
+[ ${#files[@]} -ge 9 ] || bad "only ${#files[@]} files listed in $list"
 
 for f in "${files[@]}"; do
   [ -f "$bin/$f" ] || { bad "missing $f"; continue; }
@@ -45,8 +49,19 @@ expect_exports() {  # file, names in sorted order
 }
 expect_exports QuilletDll.dll "_Quillet _Quillet2"
 expect_exports jpegfilt.dll "JpegToBmp"
+expect_exports jpegfilt95.dll "JpegToBmp"
+expect_exports IFJPEG.SPI "GetPicture GetPictureInfo GetPluginInfo GetPreview IsSupported"
 expect_exports UnLha32.dll "Unlha UnlhaCheckArchive UnlhaExtractMember UnlhaGetVersion UnlhaListToFile"
 expect_exports MovRC2.exe "_AboutBox"
+
+allowed=$(grep -v '^#' "$here/win95_imports.txt" | sort)
+for f in $win9x_libraries; do
+  $objdump -p "$bin/$f" | grep -q 'Entry 9 00000000 00000000 Thread Storage Directory' || bad "$f has a TLS directory"
+  imports=$($objdump -p "$bin/$f" | awk '/DLL Name:/ {dll = $3} dll && /^\t[0-9a-f]+\t? +[0-9]+ +[A-Za-z_]/ {print dll, $NF}' | sort)
+  [ -n "$imports" ] || bad "$f: no imports found"
+  extra=$(comm -23 <(echo "$imports") <(echo "$allowed"))
+  [ -z "$extra" ] || bad "$f imports what win95_imports.txt does not list: $(echo $extra)"
+done
 
 for f in Jpeg2bmp.exe MeltLha.exe MovRC2.exe; do
   $objdump -p "$bin/$f" | grep -q 'Subsystem.*(Windows GUI)' || bad "$f is not a windowed program"

@@ -21,6 +21,8 @@
 //   link LNK       reads a shell shortcut: its target, arguments and start folder, a line each
 //   version FILE   a file's version resource: "fixed FILEVERSION PRODUCTVERSION", then per
 //                  language "LANGCP FileVersion ProductVersion FileDescription"
+//   click X Y BUTTON      a real click of BUTTON (left, right, middle) at screen point X,Y
+//                         through SendInput, as the user's mouse makes it (needs no window)
 // Texts are printed in the program's code page. Exit 1 when there is no window.
 #include <windows.h>
 #include <objbase.h>
@@ -203,9 +205,28 @@ int PrintResources(HWND frame) {
     return 0;
 }
 
+int Click(int x, int y, const char* button) {
+    const DWORD down = !std::strcmp(button, "left")    ? MOUSEEVENTF_LEFTDOWN
+                     : !std::strcmp(button, "right")   ? MOUSEEVENTF_RIGHTDOWN
+                     : !std::strcmp(button, "middle")  ? MOUSEEVENTF_MIDDLEDOWN
+                                                       : 0;
+    if (!down) return 2;
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        i.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    in[1].mi.dwFlags |= down;
+    in[2].mi.dwFlags |= down << 1;  // each button's up flag follows its down flag
+    return SendInput(3, in, sizeof in[0]) == 3 ? 0 : 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 4 && !std::strcmp(argv[1], "click")) return Click(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
     if (argc > 3 && !std::strcmp(argv[1], "shortcut")) return SaveShortcut(argv[2], argv[3]);
     if (argc > 2 && !std::strcmp(argv[1], "link")) return ReadShortcut(argv[2]);
     if (argc > 2 && !std::strcmp(argv[1], "version")) return PrintVersion(argv[2]);

@@ -2,7 +2,7 @@
 //   probebox sync              the program's copy of the desktop's placement values is made
 //                              equal to the desktop's (absent values absent), so no question comes
 //   probebox show SECONDS [CAPTION]   waits for the program's message box; prints its text (Shift-JIS)
-//   probebox answer yes|no|ok SECONDS [CAPTION]   waits for the box and answers it
+//   probebox answer yes|no|ok|cancel SECONDS [CAPTION]   waits for the box and answers it
 // CAPTION is the box's caption, "Movani32" unless given.
 // Exit code 0 on success, 1 when no box came in time, 2 for bad arguments.
 #include <windows.h>
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     }
     if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "answer") == 0) {
         int answer = !std::strcmp(argv[2], "yes") ? IDYES : !std::strcmp(argv[2], "no") ? IDNO
-                   : !std::strcmp(argv[2], "ok") ? IDOK : 0;
+                   : !std::strcmp(argv[2], "ok") ? IDOK : !std::strcmp(argv[2], "cancel") ? IDCANCEL : 0;
         if (!answer) return 2;
         HWND box = WaitForBox(std::atof(argv[3]), argc == 5 ? argv[4] : "Movani32");
         if (!box) return 1;

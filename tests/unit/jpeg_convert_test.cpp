@@ -257,6 +257,83 @@ TEST(JpegDamage, BrokenFilesFailCleanlyOrDecodeWithoutHarm) {
     EXPECT_EQ(jpeg::ConvertJpegFile(jpeg::HostFileSystem(), dir / "missing.jpg", out), jpeg::FileStatus::kNoSource);
 }
 
+// The progress a conversion reports: from 0 up to its total, and a stop asked for at any call
+// (also while a progressive file is read in, before the first row) ends it as kCancelled. The
+// headers alone give the size the conversion writes, scaled and turned upright.
+TEST(JpegProgress, ReportsUpToTheTotalAndStopsWhenAsked) {
+    ScratchDir dir("jpeg_progress");
+    std::string src = MakeSource(dir, 97, 61);
+    ASSERT_TRUE(Shell(Im("-quality 90", src, dir / "plain.jpg")));
+    ASSERT_TRUE(Shell(Im("-quality 90 -interlace Plane", src, dir / "prog.jpg")));
+    WriteFile(dir / "turned.jpg", WithExifOrientation(ReadFile(dir / "plain.jpg"), 6, false));
+    struct Case { const char* file; int scale; uint32_t width, height; } cases[] = {
+        {"plain.jpg", 1, 97, 61}, {"prog.jpg", 1, 97, 61}, {"turned.jpg", 1, 61, 97}, {"plain.jpg", 4, 25, 16}};
+    struct Calls {
+        std::vector<uint32_t> done;
+        uint32_t total = 0;
+        size_t stopAt = 0;  // 1-based call that answers "stop"; 0: never
+    };
+    auto record = [](void* c, uint32_t done, uint32_t total) {
+        auto* calls = static_cast<Calls*>(c);
+        calls->done.push_back(done);
+        calls->total = total;
+        return calls->done.size() != calls->stopAt;
+    };
+    struct Sink : mov::ByteSink {
+        std::vector<uint8_t> head;
+        bool WriteAt(uint64_t off, const void* d, size_t n) override {
+            if (off == 0) head.assign(static_cast<const uint8_t*>(d), static_cast<const uint8_t*>(d) + n);
+            return true;
+        }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " at 1/" + std::to_string(c.scale));
+        const std::vector<uint8_t> bytes = ReadFile(dir / c.file);
+        jpeg::ConvertOptions options;
+        options.scaleDenom = c.scale;
+        options.progress = record;
+        jpeg::JpegHeader header;
+        jpeg::MemoryReader forHeader(bytes.data(), bytes.size());
+        ASSERT_EQ(jpeg::ReadJpegHeader(forHeader, &header, options), jpeg::ConvertStatus::kOk);
+        EXPECT_EQ(header.width, c.width);
+        EXPECT_EQ(header.height, c.height);
+
+        Calls whole;
+        options.progressContext = &whole;
+        Sink sink;
+        jpeg::MemoryReader in(bytes.data(), bytes.size());
+        ASSERT_EQ(jpeg::ConvertJpegToBmp(in, sink, options), jpeg::ConvertStatus::kOk);
+        ASSERT_EQ(sink.head.size(), mov::kBmpHeadersSize);
+        EXPECT_EQ(Le32(sink.head, 18), c.width);
+        EXPECT_EQ(Le32(sink.head, 22), c.height);
+        ASSERT_GE(whole.done.size(), 2u);
+        EXPECT_EQ(whole.done.front(), 0u);
+        EXPECT_EQ(whole.done.back(), whole.total);
+        EXPECT_TRUE(std::is_sorted(whole.done.begin(), whole.done.end()));
+
+        for (size_t stop : {size_t{1}, size_t{2}, whole.done.size()}) {
+            Calls cancelled;
+            cancelled.stopAt = stop;
+            options.progressContext = &cancelled;
+            jpeg::MemoryReader again(bytes.data(), bytes.size());
+            EXPECT_EQ(jpeg::ConvertJpegToBmp(again, sink, options), jpeg::ConvertStatus::kCancelled) << stop;
+            EXPECT_EQ(cancelled.done.size(), stop);
+        }
+    }
+    // Not a JPEG at all, against a JPEG that is damaged.
+    const std::vector<uint8_t> plain = ReadFile(dir / "plain.jpg");
+    const std::vector<std::vector<uint8_t>> notJpeg = {{}, {'B', 'M', 0, 0, 0, 0}, {0xFF, 0xD9, 0xFF}};
+    Sink sink;
+    for (const auto& bytes : notJpeg) {
+        jpeg::MemoryReader in(bytes.data(), bytes.size());
+        EXPECT_EQ(jpeg::ConvertJpegToBmp(in, sink), jpeg::ConvertStatus::kNotJpeg);
+        EXPECT_FALSE(jpeg::HasJpegSignature(bytes.data(), bytes.size()));
+    }
+    jpeg::MemoryReader cut(plain.data(), 120);
+    EXPECT_EQ(jpeg::ConvertJpegToBmp(cut, sink), jpeg::ConvertStatus::kBadJpeg);
+    EXPECT_TRUE(jpeg::HasJpegSignature(plain.data(), 3));
+}
+
 // A picture whose BMP would pass 4 GiB (or the pixel cap, or the caller's limit) is refused
 // before anything is decoded.
 TEST(JpegLimits, TooLargeForTheBmpSizeFields) {

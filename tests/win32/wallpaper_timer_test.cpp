@@ -439,4 +439,19 @@ TEST_F(WallpaperTimerTest, NextSentDuringAChangeIsQueuedNotLost) {
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2), A(3)}));
 }
 
+// Closing and renewal free the groups the change is using: they wait for its end.
+TEST_F(WallpaperTimerTest, ExitAndRenewalSentDuringAChangeWaitForIt) {
+    Start(mov::kChangeAuto);
+    Tick();
+    for (UINT id : {ID_FILE_NEW, ID_APP_EXIT}) {
+        view->commandDuringCycle = id;
+        Command(ID_NEXT);
+        Tick();
+        EXPECT_EQ(doc.groups.size(), 3) << id;
+        MSG m{};
+        ASSERT_TRUE(PeekMessageA(&m, frame.hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) << id;
+        EXPECT_EQ(LOWORD(m.wParam), id);
+    }
+}
+
 }  // namespace
