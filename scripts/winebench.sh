@@ -92,10 +92,13 @@ wb_start() {
   wb_server
 }
 
+# Also when the server has already gone (a script it ran stopped it): the X server still ends.
 wb_stop() {
-  [ -n "${WINESERVER:-}" ] && "$WINESERVER" -k >/dev/null 2>&1
-  [ -n "${WINESERVER:-}" ] && "$WINESERVER" -w >/dev/null 2>&1
-  if [ -n "${MOV_XVFB_PID:-}" ]; then kill "$MOV_XVFB_PID" 2>/dev/null; wait "$MOV_XVFB_PID" 2>/dev/null; fi
+  if [ -n "${WINESERVER:-}" ]; then
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w >/dev/null 2>&1 || true
+  fi
+  if [ -n "${MOV_XVFB_PID:-}" ]; then kill "$MOV_XVFB_PID" 2>/dev/null || true; wait "$MOV_XVFB_PID" 2>/dev/null || true; fi
   return 0
 }
 

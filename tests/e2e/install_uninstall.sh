@@ -15,7 +15,7 @@ rm -rf "$MOV_WINEPREFIX"
 wb_env
 wb_prefix
 wb_server
-trap 'cleanup_movani; "$WINESERVER" -k >/dev/null 2>&1; "$WINESERVER" -w; rm -rf "$MOV_WINEPREFIX"' EXIT
+trap 'cleanup_movani; "$WINESERVER" -k >/dev/null 2>&1 || true; "$WINESERVER" -w || true; rm -rf "$MOV_WINEPREFIX"' EXIT
 
 uninst_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Movani32'
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Movani32"
