@@ -31,7 +31,8 @@ wb_env() {
   wb_arch >/dev/null
   export WINEPREFIX=${MOV_WINEPREFIX:-$MOV_BUILD/wineprefix-$MOV_WINE_ARCH}
   export WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No Mono or Gecko prompts; no menu entries on the Linux desktop for the shortcuts made in the prefix.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LANG=ja_JP.UTF-8
   if [ "$MOV_WINE_ARCH" = win64 ]; then
     export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
@@ -91,10 +92,13 @@ wb_start() {
   wb_server
 }
 
+# Also when the server has already gone (a script it ran stopped it): the X server still ends.
 wb_stop() {
-  [ -n "${WINESERVER:-}" ] && "$WINESERVER" -k >/dev/null 2>&1
-  [ -n "${WINESERVER:-}" ] && "$WINESERVER" -w >/dev/null 2>&1
-  if [ -n "${MOV_XVFB_PID:-}" ]; then kill "$MOV_XVFB_PID" 2>/dev/null; wait "$MOV_XVFB_PID" 2>/dev/null; fi
+  if [ -n "${WINESERVER:-}" ]; then
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w >/dev/null 2>&1 || true
+  fi
+  if [ -n "${MOV_XVFB_PID:-}" ]; then kill "$MOV_XVFB_PID" 2>/dev/null || true; wait "$MOV_XVFB_PID" 2>/dev/null || true; fi
   return 0
 }
 

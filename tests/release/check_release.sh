@@ -1,25 +1,42 @@
 #!/usr/bin/env bash
 # The shipped files as they go out: 32-bit Windows PE files that need no MinGW runtime DLL,
-# the outside-tool programs and the remote control windowed (no console flashes up), each
-# library and the remote control exporting exactly its published names, and the Windows 9x
-# libraries loadable on Windows 95: no thread-local-storage directory (its LoadLibrary refuses
-# one) and only imports that win95_imports.txt lists.
+# stripped, each with its version resource, the outside-tool programs and the remote
+# control windowed (no console flashes up), each library and the remote control exporting
+# exactly its published names, the Windows 9x libraries loadable on Windows 95 (no
+# thread-local-storage directory, which its LoadLibrary refuses, and only imports that
+# win95_imports.txt lists); the zip holding exactly these files, the readme (Shift-JIS,
+# CR LF) and the manual; the installer beside it.
+# check_release.sh BUILD-DIR FILE-LIST VERSION
 set -u
 export LC_ALL=C  # objdump headings are matched in English
-bin=$1
+build=$1 list=$2 version=$3
+bin=$build/bin
 objdump=i686-w64-mingw32-objdump
 status=0
 bad() { echo "$*"; status=1; }
-
 here=$(cd "$(dirname "$0")" && pwd)
 win9x_libraries="jpegfilt95.dll IFJPEG.SPI"
 
-for f in Movani32.exe MovRC2.exe QuilletDll.dll jpegfilt.dll Jpeg2bmp.exe UnLha32.dll MeltLha.exe $win9x_libraries; do
+declare -A file_version
+files=()
+while IFS='|' read -r name ver _; do
+  name=$(echo $name) ver=$(echo $ver)
+  [ "$ver" = - ] && ver=$version.0
+  files+=("$name")
+  file_version[$name]=$ver
+done < <(grep -v '^[[:space:]]*\(#\|$\)' "$list")
+[ ${#files[@]} -ge 9 ] || bad "only ${#files[@]} files listed in $list"
+
+for f in "${files[@]}"; do
   [ -f "$bin/$f" ] || { bad "missing $f"; continue; }
   kind=$(file -b "$bin/$f")
   case "$kind" in *"PE32 executable"*"Intel 80386"*) ;; *) bad "$f: $kind" ;; esac
   dlls=$($objdump -p "$bin/$f" | grep 'DLL Name')
   case "$dlls" in *[Ll]ibgcc*|*[Ll]ibstdc*|*libwinpthread*|*mingw*) bad "$f needs a MinGW runtime DLL" ;; esac
+  $objdump -h "$bin/$f" | grep -q ' \.debug_' && bad "$f carries debug information"
+  [ -n "$($objdump -t "$bin/$f" | grep '^\[')" ] && bad "$f carries a symbol table"
+  # The version resource's texts are UTF-16.
+  strings -e l "$bin/$f" | grep -qx "${file_version[$f]}" || bad "$f has no version resource ${file_version[$f]}"
 done
 [ $status -eq 0 ] || exit $status
 
@@ -49,5 +66,21 @@ done
 for f in Jpeg2bmp.exe MeltLha.exe MovRC2.exe; do
   $objdump -p "$bin/$f" | grep -q 'Subsystem.*(Windows GUI)' || bad "$f is not a windowed program"
 done
-[ $status -eq 0 ] && echo "release files: ok"
+
+zip=$build/Movani32-$version.zip
+want=$(printf '%s\n' "${files[@]}" README.txt Movani32.html | sort)
+got=$(unzip -Z1 "$zip" 2>/dev/null | sort)
+[ "$got" = "$want" ] || bad "$zip holds: $(echo $got)"
+for f in "${files[@]}" Movani32.html; do
+  unzip -p "$zip" "$f" 2>/dev/null | cmp -s - "$bin/$f" || bad "$f in the zip differs from the build's"
+done
+readme=$(unzip -p "$zip" README.txt 2>/dev/null)
+printf '%s' "$readme" | iconv -f CP932 -t UTF-8 | grep -q '壁紙' || bad "README.txt is not Shift-JIS"
+[ "$(printf '%s' "$readme" | grep -c $'\r$')" -eq "$(printf '%s\n' "$readme" | wc -l)" ] || bad "README.txt lines do not end in CR LF"
+
+setup=$build/Movani32-$version-setup.exe
+case "$(file -b "$setup" 2>/dev/null)" in *"PE32 executable"*"Intel 80386"*) ;; *) bad "no installer $setup" ;; esac
+strings -e l "$setup" | grep -qx "$version" || bad "the installer has no version resource $version"
+
+[ $status -eq 0 ] && echo "release files: ok (${#files[@]} programs, zip, installer)"
 exit $status

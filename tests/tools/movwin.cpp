@@ -18,6 +18,9 @@
 //                  then _Quillet(BMP, OUT, 0) in QuilletDll.dll, then the desktop given BMP and
 //                  OUT (SPI_SETDESKWALLPAPER); prints each in milliseconds
 //   shortcut LNK TARGET   saves a shell shortcut LNK to TARGET (needs no window)
+//   link LNK       reads a shell shortcut: its target, arguments and start folder, a line each
+//   version FILE   a file's version resource: "fixed FILEVERSION PRODUCTVERSION", then per
+//                  language "LANGCP FileVersion ProductVersion FileDescription"
 //   click X Y BUTTON      a real click of BUTTON (left, right, middle) at screen point X,Y
 //                         through SendInput, as the user's mouse makes it (needs no window)
 // Texts are printed in the program's code page. Exit 1 when there is no window.
@@ -75,6 +78,66 @@ int SaveShortcut(const char* lnk, const char* target) {
     }
     CoUninitialize();
     return rc;
+}
+
+int ReadShortcut(const char* lnk) {
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    int rc = 3;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        wchar_t wide[MAX_PATH * 2] = {};
+        MultiByteToWideChar(CP_ACP, 0, lnk, -1, wide, MAX_PATH * 2);
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            char target[MAX_PATH] = {}, args[MAX_PATH] = {}, dir[MAX_PATH] = {};
+            if (SUCCEEDED(file->Load(wide, STGM_READ)) &&
+                SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)) &&
+                SUCCEEDED(link->GetArguments(args, MAX_PATH)) &&
+                SUCCEEDED(link->GetWorkingDirectory(dir, MAX_PATH))) {
+                std::printf("%s\n%s\n%s\n", target, args, dir);
+                rc = 0;
+            }
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return rc;
+}
+
+int PrintVersion(const char* path) {
+    DWORD ignored = 0, size = GetFileVersionInfoSizeA(path, &ignored);
+    if (!size) return 3;
+    std::string data(size, '\0');
+    if (!GetFileVersionInfoA(path, 0, size, &data[0])) return 3;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    if (!VerQueryValueA(&data[0], "\\", reinterpret_cast<void**>(&fixed), &len) || !fixed) return 3;
+    auto dotted = [](DWORD ms, DWORD ls) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%u.%u.%u.%u", unsigned(HIWORD(ms)), unsigned(LOWORD(ms)), unsigned(HIWORD(ls)),
+                      unsigned(LOWORD(ls)));
+        return std::string(text);
+    };
+    std::printf("fixed %s %s\n", dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS).c_str(),
+                dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS).c_str());
+    WORD* langs = nullptr;
+    if (!VerQueryValueA(&data[0], "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&langs), &len)) return 0;
+    for (UINT i = 0; i < len / (2 * sizeof(WORD)); ++i) {  // language and code page, a pair each
+        char block[16];
+        std::snprintf(block, sizeof block, "%04X%04X", langs[2 * i], langs[2 * i + 1]);
+        std::printf("%s", block);
+        for (const char* name : {"FileVersion", "ProductVersion", "FileDescription"}) {
+            std::string key = std::string("\\StringFileInfo\\") + block + "\\" + name;
+            char* text = nullptr;
+            UINT n = 0;
+            bool ok = VerQueryValueA(&data[0], key.c_str(), reinterpret_cast<void**>(&text), &n) && text;
+            std::printf(" %s", ok ? text : "-");
+        }
+        std::printf("\n");
+    }
+    return 0;
 }
 
 double NowMs() {
@@ -165,6 +228,8 @@ int Click(int x, int y, const char* button) {
 int main(int argc, char** argv) {
     if (argc > 4 && !std::strcmp(argv[1], "click")) return Click(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
     if (argc > 3 && !std::strcmp(argv[1], "shortcut")) return SaveShortcut(argv[2], argv[3]);
+    if (argc > 2 && !std::strcmp(argv[1], "link")) return ReadShortcut(argv[2]);
+    if (argc > 2 && !std::strcmp(argv[1], "version")) return PrintVersion(argv[2]);
     if (argc > 4 && !std::strcmp(argv[1], "outside")) return TimeOutsideSteps(argv[2], argv[3], argv[4]);
     HWND frame = FindWindowA("MovaniClass", nullptr);
     if (!frame) {
