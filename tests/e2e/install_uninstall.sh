@@ -68,9 +68,11 @@ wb_wait_pixel 700 300 30A0C0 40 "$SHOTS/installed.png" || fail "the installed Mo
 wb_wine "$dir_win\\Uninstall.exe" /S
 wb_wait_gone "$MOVANI_PID" 60 || fail "Movani32 still running during the uninstall"
 [ "$MOV_EXIT" -eq 0 ] || fail "Movani32 exit code $MOV_EXIT when asked to quit"
-wb_wait_no_file "$dir" 60 || fail "program folder left: $(ls "$dir")"
+# Its uninstall entry goes last: once it is gone, the rest must be too.
+uninstalled() { [ -z "$(wb_reg_query "$uninst_key" InstallLocation)" ]; }
+wb_wait_until 60 uninstalled || fail "uninstall key left"
+[ ! -e "$dir" ] || fail "program folder left: $(ls "$dir")"
 [ ! -e "$menu" ] || fail "Start-menu folder left: $(ls "$menu")"
 [ -z "$(startup_lnk)" ] || fail "log-on shortcut left"
-[ -z "$(wb_reg_query "$uninst_key" InstallLocation)" ] || fail "uninstall key left"
 [ -n "$(wb_reg_query 'HKCU\Software\Farnwick\MovAni32\Group' 00)" ] || fail "the silent uninstall removed the settings"
 echo "install and uninstall: ok"
