@@ -1,6 +1,7 @@
 # The release, from the one list of shipped files (dist/files.txt): each file gets its
-# version resource and is stripped as it is linked (its debug information stays in
-# bin/.debug); `dist` packs the zip and, where makensis is installed, the installer.
+# version resource, is linked for the older systems (MovOldWindows.cmake) and is stripped as
+# it is linked (its debug information stays in bin/.debug); `dist` packs the zip and, where
+# makensis is installed, the installer.
 
 file(STRINGS ${PROJECT_SOURCE_DIR}/dist/files.txt lines ENCODING UTF-8)
 set(MOV_SHIPPED "")
@@ -41,6 +42,7 @@ foreach(line IN LISTS lines)
     set(launcher sh ${PROJECT_SOURCE_DIR}/cmake/split_debug.sh ${CMAKE_OBJCOPY} ${CMAKE_STRIP})
     set_target_properties(${MOV_STEM} PROPERTIES C_LINKER_LAUNCHER "${launcher}" CXX_LINKER_LAUNCHER "${launcher}")
   endif()
+  mov_for_old_windows(${MOV_STEM})
   list(APPEND MOV_SHIPPED ${MOV_FILE})
   list(APPEND shipped_targets ${MOV_STEM})
   string(APPEND install_lines "  File \"${PROJECT_BINARY_DIR}/bin/${MOV_FILE}\"\n")

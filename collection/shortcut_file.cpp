@@ -19,13 +19,15 @@ bool CanOpenForReading(const std::string& path) { return static_cast<bool>(OpenS
 ShortcutTarget ResolveShortcut(const std::string& lnkPath, int osKind) {
     fw::Handle h = OpenShared(lnkPath);
     if (!h) return {};
-    LARGE_INTEGER size{};
+    // GetFileSize, not GetFileSizeEx: Windows 95, 98 and NT 4.0 have only the former. Its
+    // failure value (all bits set) is far above the limit.
+    DWORD high = 0;
+    const DWORD low = GetFileSize(h.get(), &high);
     std::vector<unsigned char> data;
     DWORD got = 0;
-    bool ok = GetFileSizeEx(h.get(), &size) && size.QuadPart > 0 &&
-              static_cast<unsigned long long>(size.QuadPart) <= kMaxShortcutFile;
+    bool ok = high == 0 && low > 0 && low <= kMaxShortcutFile;
     if (ok) {
-        data.resize(static_cast<size_t>(size.QuadPart));
+        data.resize(low);
         ok = ReadFile(h.get(), data.data(), static_cast<DWORD>(data.size()), &got, nullptr) && got >= 1 &&
              got <= data.size();
     }

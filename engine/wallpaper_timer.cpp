@@ -3,6 +3,7 @@
 #include "collection/list_boxes.h"
 #include "engine/countdown.h"
 #include "engine/selection_rules.h"
+#include "framework/window.h"
 
 namespace mov {
 namespace {
@@ -83,7 +84,7 @@ void WallpaperTimer::Tick(uintptr_t id) {
         case TickPlan::kCount:
             if (t.blink) {
                 p_.host.ShowTrayIcon(t.changingIcon ? kChangingIcon : p_.host.StateTrayIcon());
-                FlashWindow(GetAncestor(p_.lists, GA_ROOT), TRUE);
+                FlashWindow(fw::RootWindow(p_.lists), TRUE);
             }
             st.countdown = t.countdown;
             if (t.period) cycle_.ArmTimer(t.period);

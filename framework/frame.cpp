@@ -100,7 +100,8 @@ std::string CFrameWnd::AskFileName(bool open) {
     filter += std::string("*.*") + '\0' + "*.*" + '\0' + '\0';
     char file[MAX_PATH] = {};
     OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
+    // The record without the Windows 2000 fields: older dialog libraries refuse any other size.
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     ofn.hwndOwner = hwnd_;
     ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = file;

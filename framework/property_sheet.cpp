@@ -85,7 +85,7 @@ INT_PTR CPropertyPage::OnNotify(NMHDR* hdr) {
 
 INT_PTR CALLBACK CPropertyPage::DialogProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_INITDIALOG) {
-        auto* psp = reinterpret_cast<PROPSHEETPAGEA*>(lp);
+        auto* psp = reinterpret_cast<PROPSHEETPAGEA_V1*>(lp);
         auto* self = reinterpret_cast<CPropertyPage*>(psp->lParam);
         SetWindowLongPtrA(w, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         self->hwnd_ = w;
@@ -118,10 +118,12 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
 int CPropertySheet::DoModal(HINSTANCE inst) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
-    std::vector<PROPSHEETPAGEA> psp(pages_.size());
+    // The first versions of the records: the common controls of Windows 95 and NT 4.0 refuse
+    // the sheet when a size is not the one they know, and we use no later field.
+    std::vector<PROPSHEETPAGEA_V1> psp(pages_.size());
     for (size_t i = 0; i < pages_.size(); ++i) {
-        PROPSHEETPAGEA& p = psp[i];
-        p = PROPSHEETPAGEA{};
+        PROPSHEETPAGEA_V1& p = psp[i];
+        p = PROPSHEETPAGEA_V1{};
         p.dwSize = sizeof p;
         p.dwFlags = PSP_DEFAULT;
         p.hInstance = inst;
@@ -131,7 +133,7 @@ int CPropertySheet::DoModal(HINSTANCE inst) {
         pages_[i]->firstActive_ = true;
     }
     PROPSHEETHEADERA h{};
-    h.dwSize = sizeof h;
+    h.dwSize = PROPSHEETHEADERA_V1_SIZE;
     h.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     h.pfnCallback = &SheetCallback;
     g_haveSheetFont = !pages_.empty() && TemplateFont(inst, pages_[0]->templateId_, g_sheetFont);
@@ -140,7 +142,7 @@ int CPropertySheet::DoModal(HINSTANCE inst) {
     h.pszCaption = caption_.c_str();
     h.nPages = static_cast<UINT>(psp.size());
     h.nStartPage = startPage_;
-    h.ppsp = psp.data();
+    h.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(psp.data());  // read as records of their own size
     ok_ = false;
     PropertySheetA(&h);
     hwnd_ = nullptr;

@@ -3,6 +3,17 @@
 
 namespace fw {
 
+HWND RootWindow(HWND w) {
+    // GetParent gives a child's parent but a top-level window's owner: stop at the first
+    // window that is not a child.
+    while (w && (GetWindowLongA(w, GWL_STYLE) & WS_CHILD)) {
+        HWND parent = GetParent(w);
+        if (!parent) break;
+        w = parent;
+    }
+    return w;
+}
+
 bool Wnd::RegisterClassFor(const char* className, HINSTANCE inst, HICON icon, HBRUSH background) {
     WNDCLASSA wc{};
     if (GetClassInfoA(inst, className, &wc)) return true;

@@ -5,6 +5,11 @@
 
 namespace fw {
 
+// The top-level window that holds `w` through its chain of parents (`w` itself when it is
+// one): what GetAncestor(GA_ROOT) gives, which Windows 95 and NT 4.0 lack.
+// nullptr for nullptr.
+HWND RootWindow(HWND w);
+
 class Wnd {
 public:
     Wnd() = default;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include "framework/app.h"
 #include "framework/handle.h"
+#include "framework/window.h"
 #include "remote/about_box.h"
 #include "remote/form_font.h"
 #include "remote/remote_window.h"
@@ -36,7 +37,7 @@ public:
     int Run() override {
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-            HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+            HWND top = msg.hwnd ? fw::RootWindow(msg.hwnd) : nullptr;
             if (top && (top == remote_.hwnd() || top == about_.hwnd()) && IsDialogMessageA(top, &msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

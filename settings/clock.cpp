@@ -1,28 +1,14 @@
-// The real clock: real sleeps and the system's time.
+// The clock in use: the platform's real one unless a test has put its own in place.
 #include "settings/clock.h"
-#include <chrono>
-#include <ctime>
-#include <thread>
 
 namespace mov {
 namespace {
 
-class RealClock : public Clock {
-public:
-    void Sleep(unsigned ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-    uint64_t NowMs() override {
-        using namespace std::chrono;
-        return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-    }
-    int64_t Seconds() override { return static_cast<int64_t>(std::time(nullptr)); }
-};
-
-RealClock gReal;
-Clock* gClock = &gReal;
+Clock* gClock = nullptr;
 
 }  // namespace
 
-Clock& TheClock() { return *gClock; }
-void SetClock(Clock* clock) { gClock = clock ? clock : &gReal; }
+Clock& TheClock() { return gClock ? *gClock : RealClock(); }
+void SetClock(Clock* clock) { gClock = clock; }
 
 }  // namespace mov

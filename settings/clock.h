@@ -14,6 +14,8 @@ public:
 
 // The clock in use: the real one unless a test has put its own in place.
 Clock& TheClock();
+// The platform's real clock (clock_real_win.cpp, clock_real_posix.cpp).
+Clock& RealClock();
 // Puts `clock` in place (the caller keeps it alive); nullptr brings back the real one.
 void SetClock(Clock* clock);
 

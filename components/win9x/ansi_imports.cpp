@@ -2,7 +2,7 @@
 // stubs, or not at all: the semaphore of the C++ runtime's mutexes, the module look-ups of the
 // C library's stand-ins for newer msvcrt functions, and the lead-byte test of its multibyte
 // conversion. Defining their import slots here makes the linker use these versions on the
-// ANSI functions instead of importing the originals.
+// ANSI functions instead of importing the originals; every shipped file links them.
 #include <windows.h>
 
 namespace {

@@ -1,6 +1,6 @@
-// Entry point of our libraries for Windows 95, 98 and Me, used instead of the MinGW start-up
-// code: that code gives every library a thread-local-storage directory, and Windows 95 refuses
-// to load such a library with LoadLibrary (ERROR_DLL_INIT_FAILED). This does the part of its
+// Entry point of our libraries that Windows 95, 98 and Me load, used instead of the MinGW
+// start-up code: that code gives every library a thread-local-storage directory, and Windows 9x
+// refuses to load such a library with LoadLibrary (ERROR_DLL_INIT_FAILED). This does the part of its
 // work our libraries need: relocations, static constructors (which also register the unwind
 // tables for exceptions), and on unloading the functions they registered with atexit.
 #include <windows.h>

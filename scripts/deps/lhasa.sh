@@ -36,7 +36,7 @@ rm -rf "$obj"
 mkdir -p "$obj"
 echo "lhasa $version: compiling ${#files[@]} files for $TRIPLE"
 for f in "${files[@]}"; do
-  "$TRIPLE-gcc" -O2 -DNDEBUG -w -I"$src/lib" -I"$src/lib/public" -c "$src/lib/$f" -o "$obj/${f%.c}.o"
+  "$TRIPLE-gcc-win32" -O2 -DNDEBUG -w -I"$src/lib" -I"$src/lib/public" -c "$src/lib/$f" -o "$obj/${f%.c}.o"
 done
 
 mkdir -p "$PREFIX/lib/pkgconfig" "$PREFIX/include/liblhasa-1.0"

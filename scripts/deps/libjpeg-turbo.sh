@@ -31,7 +31,7 @@ rm -rf "$bld"
 # REQUIRE_SIMD: a missing NASM must fail the build, not quietly give a slow library.
 cmake -S "$src" -B "$bld" -G Ninja \
   -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=$proc \
-  -DCMAKE_C_COMPILER="$TRIPLE-gcc-posix" -DCMAKE_RC_COMPILER="$TRIPLE-windres" \
+  -DCMAKE_C_COMPILER="$TRIPLE-gcc-win32" -DCMAKE_RC_COMPILER="$TRIPLE-windres" \
   -DCMAKE_ASM_NASM_COMPILER=nasm \
   -DCMAKE_FIND_ROOT_PATH="/usr/$TRIPLE" \
   -DCMAKE_FIND_ROOT_PATH_MODE_PROGRAM=NEVER \

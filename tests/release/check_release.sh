@@ -2,10 +2,11 @@
 # The shipped files as they go out: 32-bit Windows PE files that need no MinGW runtime DLL,
 # stripped, each with its version resource, the outside-tool programs and the remote
 # control windowed (no console flashes up), each library and the remote control exporting
-# exactly its published names, the Windows 9x libraries loadable on Windows 95 (no
-# thread-local-storage directory, which its LoadLibrary refuses, and only imports that
-# win95_imports.txt lists); the zip holding exactly these files, the readme (Shift-JIS,
-# CR LF) and the manual; the installer beside it.
+# exactly its published names; every file startable on the oldest systems it is for (image
+# header asking for system version 4.0, only imports that imports.txt lists for those
+# systems), and the libraries that Windows 9x loads with LoadLibrary free of a
+# thread-local-storage directory, which its loader refuses; the zip holding exactly these
+# files, the readme (Shift-JIS, CR LF) and the manual; the installer beside it.
 # check_release.sh BUILD-DIR FILE-LIST VERSION
 set -u
 export LC_ALL=C  # objdump headings are matched in English
@@ -15,7 +16,21 @@ objdump=i686-w64-mingw32-objdump
 status=0
 bad() { echo "$*"; status=1; }
 here=$(cd "$(dirname "$0")" && pwd)
-win9x_libraries="jpegfilt95.dll IFJPEG.SPI"
+# Libraries that Windows 9x loads with LoadLibrary: jpegfilt95.dll and IFJPEG.SPI by the main
+# program's probe and conversion, QuilletDll.dll by the smart fit, UnLha32.dll by MeltLha.exe.
+win9x_loaded="jpegfilt95.dll IFJPEG.SPI QuilletDll.dll UnLha32.dll"
+# The sections of imports.txt each file may import from, by the oldest systems it is for.
+import_sections() {
+  case $1 in
+    jpegfilt95.dll|IFJPEG.SPI) echo "95" ;;     # Windows 95, 98 and Me
+    jpegfilt.dll) echo "95 98 9x-stub nt4" ;;   # NT 4.0, 2000 and XP only
+    *) echo "95 98 9x-stub" ;;                  # Windows 98 and NT 4.0 on
+  esac
+}
+allowed_imports() {  # sections...
+  awk -v want=" $* " '/^#/ || NF == 0 {next} /^\[/ {section = substr($1, 2, length($1) - 2); next}
+    index(want, " " section " ") {print $1, $2}' "$here/imports.txt" | sort
+}
 
 declare -A file_version
 files=()
@@ -54,13 +69,20 @@ expect_exports IFJPEG.SPI "GetPicture GetPictureInfo GetPluginInfo GetPreview Is
 expect_exports UnLha32.dll "Unlha UnlhaCheckArchive UnlhaExtractMember UnlhaGetVersion UnlhaListToFile"
 expect_exports MovRC2.exe "_AboutBox"
 
-allowed=$(grep -v '^#' "$here/win95_imports.txt" | sort)
-for f in $win9x_libraries; do
+for f in $win9x_loaded; do
   $objdump -p "$bin/$f" | grep -q 'Entry 9 00000000 00000000 Thread Storage Directory' || bad "$f has a TLS directory"
-  imports=$($objdump -p "$bin/$f" | awk '/DLL Name:/ {dll = $3} dll && /^\t[0-9a-f]+\t? +[0-9]+ +[A-Za-z_]/ {print dll, $NF}' | sort)
+done
+for f in "${files[@]}"; do
+  header=$($objdump -p "$bin/$f")
+  # Windows 95 and NT 4.0 refuse to start a file that asks for a newer system.
+  versions=$(echo "$header" | awk '$1 ~ /^(Major|Minor)(OSystem|Subsystem)Version$/ {printf "%s=%s ", $1, $2}')
+  [ "$versions" = "MajorOSystemVersion=4 MinorOSystemVersion=0 MajorSubsystemVersion=4 MinorSubsystemVersion=0 " ] ||
+    bad "$f asks for a newer system: $versions"
+  sections=$(import_sections "$f")
+  imports=$(echo "$header" | awk '/DLL Name:/ {dll = $3} dll && /^\t[0-9a-f]+\t? +[0-9]+ +[A-Za-z_]/ {print dll, $NF}' | sort)
   [ -n "$imports" ] || bad "$f: no imports found"
-  extra=$(comm -23 <(echo "$imports") <(echo "$allowed"))
-  [ -z "$extra" ] || bad "$f imports what win95_imports.txt does not list: $(echo $extra)"
+  extra=$(comm -23 <(echo "$imports") <(allowed_imports $sections))
+  [ -z "$extra" ] || bad "$f imports what imports.txt does not list under [${sections// /] [}]: $(echo $extra)"
 done
 
 for f in Jpeg2bmp.exe MeltLha.exe MovRC2.exe; do

@@ -96,6 +96,37 @@ TEST_F(ScanTest, ShortcutIntoAShiftJisFolderIsListed) {
     RemoveDirectoryA(sub.c_str());
 }
 
+// The shortcut file is read whole when it is not empty and at most kMaxShortcutFile long;
+// padding after the shell's record does not change the target.
+TEST_F(ScanTest, ShortcutFilesAreReadUpToTheSizeLimit) {
+    WriteBmp(targets.file("a.bmp"), 2, 2);
+    ASSERT_TRUE(MakeShortcut(folder.file("real.lnk"), targets.file("a.bmp")));
+    const std::vector<unsigned char> lnk = testsupport::ReadBytes(folder.file("real.lnk"));
+    ASSERT_FALSE(lnk.empty());
+    struct Case {
+        const char* name;
+        size_t size;  // 0: an empty file
+        int kind;
+    } cases[] = {
+        {"as_made.lnk", lnk.size(), 1},
+        {"at_limit.lnk", mov::kMaxShortcutFile, 1},
+        {"over_limit.lnk", mov::kMaxShortcutFile + 1, 0},
+        {"empty.lnk", 0, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<unsigned char> bytes;
+        if (c.size) {
+            bytes = lnk;
+            bytes.resize(c.size, 0);
+        }
+        ASSERT_TRUE(WriteBytes(folder.file(c.name), bytes));
+        mov::ShortcutTarget t = mov::ResolveShortcut(folder.file(c.name), settings.OsKind);
+        EXPECT_EQ(t.kind, c.kind) << c.name;
+        EXPECT_EQ(t.path, c.kind ? targets.file("a.bmp") : "") << c.name;
+    }
+    EXPECT_EQ(mov::ResolveShortcut(folder.file("missing.lnk"), settings.OsKind).kind, 0);
+}
+
 TEST_F(ScanTest, HiddenAndReadOnlyBitmapsAreListedInASortedBox) {
     settings.BMPSort = 1;
     MakeWindows();
