@@ -21,7 +21,7 @@ if(WIN32 AND MOV_MINGW_ARCH STREQUAL "i686")
   function(mov_for_win9x target)
     target_link_libraries(${target} PRIVATE win9x_entry)
     target_link_options(${target} PRIVATE
-      -specs=${PROJECT_SOURCE_DIR}/components/win9x/no-startup-code.specs
+      -specs=${PROJECT_SOURCE_DIR}/components/win9x/no-startup-code.gcc
       -Wl,--entry=_DllEntry9x@12)
   endfunction()
 else()
