@@ -2,6 +2,7 @@
 #include "ui/main_frame.h"
 #include "collection/drop_registration.h"
 #include "ui/movani32_doc.h"
+#include "framework/menu_entries.h"
 #include "framework/view.h"
 #include "ui/movani32_view.h"
 #include "ui/resource.h"
@@ -53,10 +54,7 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
 void CMainFrame::AppendSystemMenuEntries() {
     HMENU sys = GetSystemMenu(hwnd_, FALSE);
     if (!sys) return;
-    static const struct {
-        UINT id;
-        const char* text;
-    } entries[] = {
+    static const fw::MenuEntry entries[] = {
         {0, nullptr},
         {ID_NO_PAPER, "壁紙なし"},
         {ID_STOP_GO, "壁紙変更の中断／再開"},
@@ -68,12 +66,7 @@ void CMainFrame::AppendSystemMenuEntries() {
         {0, nullptr},
         {ID_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨ..."},
     };
-    for (const auto& e : entries) {
-        if (e.text)
-            AppendMenuA(sys, MF_STRING, e.id, e.text);
-        else
-            AppendMenuA(sys, MF_SEPARATOR, 0, nullptr);
-    }
+    fw::AppendMenuEntries(sys, entries);
 }
 
 void CMainFrame::ActivateFrame(int nCmdShow) {

@@ -6,6 +6,7 @@
 #include "collection/list_boxes.h"
 #include "engine/countdown.h"
 #include "framework/handle.h"
+#include "framework/menu_entries.h"
 #include "settings/settings_codes.h"
 #include "ui/command_rules.h"
 #include "ui/main_frame.h"
@@ -214,10 +215,7 @@ void CMovani32View::ShowTrayMenu() {
     const CMovani32Doc* doc = GetDocument();
     fw::Menu menu(CreatePopupMenu());
     if (!menu) return;
-    static const struct {
-        UINT id;
-        const char* text;
-    } entries[] = {
+    static const fw::MenuEntry entries[] = {
         {ID_EXIT, "Ｘ終了"},
         {0, nullptr},
         {ID_NO_PAPER, "壁紙なし"},
@@ -232,13 +230,10 @@ void CMovani32View::ShowTrayMenu() {
         {0, nullptr},
         {ID_MENU_CANCEL, "キャンセル"},
     };
-    for (const auto& e : entries) {
-        UINT flags = e.text ? MF_STRING : MF_SEPARATOR;
-        if ((e.id == ID_NO_PAPER && doc->settings.PaperRemoved == 1) ||
-            (e.id == ID_STOP_GO && doc->settings.Change == mov::kChangeNo))
-            flags |= MF_CHECKED;
-        AppendMenuA(menu.get(), flags, e.id, e.text);
-    }
+    fw::AppendMenuEntries(menu.get(), entries, [doc](UINT id) {
+        return (id == ID_NO_PAPER && doc->settings.PaperRemoved == 1) ||
+               (id == ID_STOP_GO && doc->settings.Change == mov::kChangeNo);
+    });
     RECT desk{};
     GetClientRect(GetDesktopWindow(), &desk);
     HWND frame = GetParent(hwnd_);
