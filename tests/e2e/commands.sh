@@ -11,12 +11,8 @@ pic 20c020 "$work/one/s2.bmp"
 pic 2020c0 "$work/two/t1.bmp"
 
 key='HKCU\Software\Farnwick\MovAni32'
-group="$key\\Group"
-trap 'cleanup_movani; wb_wine reg delete "$group" /f >/dev/null 2>&1 || true' EXIT
-wb_wine reg delete "$group" /f >/dev/null 2>&1 || true
-wb_wine reg add "$group" /v 00 /d "$(winpath "$work/one")" /f >/dev/null
-wb_wine reg add "$group" /v 01 /d "$(winpath "$work/two")" /f >/dev/null
-for v in "Count 1" "DirPos 0" "BmpPos 0"; do wb_wine reg add "$group" /v ${v% *} /t REG_DWORD /d ${v#* } /f >/dev/null; done
+trap 'cleanup_movani; forget_groups' EXIT
+store_groups 0 0 "$work/one" "$work/two"
 wb_wine reg add "$key\\Mode" /v Interval /t REG_DWORD /d 60 /f >/dev/null
 
 win() { "$WINELOADER" "$MOV_BIN/movwin.exe" "$@" | tr -d '\r'; }

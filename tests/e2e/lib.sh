@@ -24,6 +24,22 @@ near() {
 # Windows path of a Linux file (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
 
+# store_groups DIRPOS BMPPOS FOLDER...: the stored group list is exactly these Linux paths
+# (Count, the positions, RandSeed 7); forget_groups removes it.
+group='HKCU\Software\Farnwick\MovAni32\Group'
+forget_groups() { wb_wine reg delete "$group" /f >/dev/null 2>&1 || true; }
+store_groups() {
+  local dir=$1 bmp=$2 i=0 p v; shift 2
+  forget_groups
+  for p in "$@"; do
+    wb_wine reg add "$group" /v "$(printf %02d $i)" /d "$(winpath "$p")" /f >/dev/null
+    i=$((i + 1))
+  done
+  for v in "Count $((i - 1))" "DirPos $dir" "BmpPos $bmp" "RandSeed 7"; do
+    wb_wine reg add "$group" /v ${v% *} /t REG_DWORD /d ${v#* } /f >/dev/null
+  done
+}
+
 # start_movani ARGS...: starts Movani32.exe in the background, waits for its window.
 # Movani32 asks at start when the desktop's placement values differ from its copy of them,
 # and tests change the desktop between starts: the copy is first made equal to the desktop,

@@ -8,22 +8,13 @@ work="$MOV_BINARY_DIR/e2e-work/main_window"
 rm -rf "$work"; mkdir -p "$work/sea" "$work/hills"
 for n in a c b; do /usr/bin/convert -size 64x48 xc:'#3060c0' BMP3:"$work/sea/$n.bmp"; done
 for n in x y; do /usr/bin/convert -size 64x48 xc:'#60c030' BMP3:"$work/hills/$n.BMP"; done
-group='HKCU\Software\Farnwick\MovAni32\Group'
-trap 'cleanup_movani; wb_wine reg delete "$group" /f >/dev/null 2>&1 || true' EXIT
+trap 'cleanup_movani; forget_groups' EXIT
 win() { "$WINELOADER" "$MOV_BIN/movwin.exe" "$@" | tr -d '\r' | iconv -f CP932 -t UTF-8; }
 expect() {  # what, got, wanted
   [ "$2" = "$3" ] || fail "$1: got
 $2
 wanted
 $3"
-}
-store_groups() {
-  wb_wine reg delete "$group" /f >/dev/null 2>&1 || true
-  wb_wine reg add "$group" /v 00 /d "$(winpath "$work/sea")" /f >/dev/null
-  wb_wine reg add "$group" /v 01 /d "$(winpath "$work/hills")" /f >/dev/null
-  for v in "Count 1" "DirPos 1" "BmpPos 1" "RandSeed 7"; do
-    wb_wine reg add "$group" /v ${v% *} /t REG_DWORD /d ${v#* } /f >/dev/null
-  done
 }
 state_is() { [ "$(win state)" = "$1" ]; }
 # expect_soon WHAT WANTED MOVWIN-ARGS...: the running program's first tick rescans and shows
@@ -34,7 +25,7 @@ expect_soon() {
   wb_wait_until "$MOV_WAIT" _settled "$@" || expect "$what" "$(win "$@")" "$want"
 }
 
-store_groups
+store_groups 1 1 "$work/sea" "$work/hills"
 start_movani
 wb_wait_until "$MOV_WAIT" state_is minimized || fail "started $(win state), not minimized"
 expect_soon "group list" "$(winpath "$work/sea")

@@ -48,7 +48,7 @@ cleanup() {
   if [ -n "${RC_PID:-}" ] && kill -0 "$RC_PID" 2>/dev/null; then kill "$RC_PID"; fi
   movani_window && "$WINELOADER" "$MOV_BIN/movsend.exe" 57665 >/dev/null 2>&1
   wb_winver "${original_version:-win7}"
-  wb_wine reg delete 'HKCU\Software\Farnwick\MovAni32\Group' /f >/dev/null 2>&1 || true
+  forget_groups
 }
 trap cleanup EXIT
 
@@ -134,12 +134,9 @@ remote_window || fail "the remote control ended while Movani32 was not running"
 "$WINELOADER" "$MOV_BIN/probebox.exe" show 0 "$box_caption" >/dev/null && fail "a message box came without Movani32"
 
 # Movani32 as ON finds it: one group of three pictures.
-group='HKCU\Software\Farnwick\MovAni32\Group'
 mkdir -p "$work/pics"
 for n in 1 2 3; do /usr/bin/convert -size 64x64 xc:"#40${n}080" BMP3:"$work/pics/p$n.bmp"; done
-wb_wine reg delete "$group" /f >/dev/null 2>&1 || true
-wb_wine reg add "$group" /v 00 /d "$(winpath "$work/pics")" /f >/dev/null
-for v in "Count 0" "DirPos 0" "BmpPos 0"; do wb_wine reg add "$group" /v ${v% *} /t REG_DWORD /d ${v#* } /f >/dev/null; done
+store_groups 0 0 "$work/pics"
 
 # ON starts Movani32 from the remote control's folder, though the current folder is elsewhere.
 "$WINELOADER" "$MOV_BIN/probebox.exe" sync || fail "probebox sync failed"

@@ -18,15 +18,8 @@ pic 20c0c0 -quality 95 "$work/arc/m2.jpg"
   || fail "could not make the shortcut"
 
 key='HKCU\Software\Farnwick\MovAni32'
-group="$key\\Group"
-trap 'cleanup_movani; wb_wine reg delete "$group" /f >/dev/null 2>&1 || true; wb_wine reg delete "$key\\Mode" /v Interval /f >/dev/null 2>&1 || true' EXIT
-wb_wine reg delete "$group" /f >/dev/null 2>&1 || true
-wb_wine reg add "$group" /v 00 /d "$(winpath "$work/sea")" /f >/dev/null
-wb_wine reg add "$group" /v 01 /d "$(winpath "$work/links")" /f >/dev/null
-wb_wine reg add "$group" /v 02 /d "$(winpath "$work/pics.lzh")" /f >/dev/null
-for v in "Count 2" "DirPos 0" "BmpPos 1" "RandSeed 7"; do
-  wb_wine reg add "$group" /v ${v% *} /t REG_DWORD /d ${v#* } /f >/dev/null
-done
+trap 'cleanup_movani; forget_groups; wb_wine reg delete "$key\\Mode" /v Interval /f >/dev/null 2>&1 || true' EXIT
+store_groups 0 1 "$work/sea" "$work/links" "$work/pics.lzh"
 wb_wine reg add "$key\\Mode" /v Interval /t REG_DWORD /d 60 /f >/dev/null
 
 temp_win=$(wb_wine cmd /c echo %TEMP% | tr -d '\r')

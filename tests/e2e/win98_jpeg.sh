@@ -9,20 +9,16 @@ rm -rf "$work"; mkdir -p "$work/photos"
 /usr/bin/convert -size 1024x768 xc:'#c08020' -quality 95 "$work/photos/p1.jpg"
 
 key='HKCU\Software\Farnwick\MovAni32'
-group="$key\\Group"
 original_version=$(wb_winver)
 cleanup() {
   cleanup_movani
-  wb_wine reg delete "$group" /f >/dev/null 2>&1 || true
+  forget_groups
   wb_winver "${original_version:-win7}" >/dev/null
 }
 trap cleanup EXIT
 
-wb_wine reg delete "$group" /f >/dev/null 2>&1 || true
-wb_wine reg add "$group" /v 00 /d "$(winpath "$work/photos")" /f >/dev/null
-for v in "Count 0" "DirPos 0" "BmpPos 0" "RandSeed 7" "LhaArchiveing 7"; do
-  wb_wine reg add "$group" /v ${v% *} /t REG_DWORD /d ${v#* } /f >/dev/null
-done
+store_groups 0 0 "$work/photos"
+wb_wine reg add "$group" /v LhaArchiveing /t REG_DWORD /d 7 /f >/dev/null
 
 wb_winver win98
 [ "$(wb_winver)" = win98 ] || fail "the prefix reports $(wb_winver), not win98"

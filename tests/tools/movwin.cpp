@@ -60,27 +60,10 @@ NOTIFYICONDATAA TrayRecord(HWND view) {
     return nid;
 }
 
-int SaveShortcut(const char* lnk, const char* target) {
-    CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
-    int rc = 3;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->SetPath(target)) &&
-            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            wchar_t wide[MAX_PATH * 2] = {};
-            MultiByteToWideChar(CP_ACP, 0, lnk, -1, wide, MAX_PATH * 2);
-            if (SUCCEEDED(file->Save(wide, TRUE))) rc = 0;
-            file->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
-    return rc;
-}
-
-int ReadShortcut(const char* lnk) {
+// Runs `use(link, file, widePath)` on a fresh shell link object; 3 when COM fails or
+// `use` says false.
+template <class Use>
+int WithShellLink(const char* lnk, Use use) {
     CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
     int rc = 3;
@@ -90,20 +73,30 @@ int ReadShortcut(const char* lnk) {
         wchar_t wide[MAX_PATH * 2] = {};
         MultiByteToWideChar(CP_ACP, 0, lnk, -1, wide, MAX_PATH * 2);
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            char target[MAX_PATH] = {}, args[MAX_PATH] = {}, dir[MAX_PATH] = {};
-            if (SUCCEEDED(file->Load(wide, STGM_READ)) &&
-                SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)) &&
-                SUCCEEDED(link->GetArguments(args, MAX_PATH)) &&
-                SUCCEEDED(link->GetWorkingDirectory(dir, MAX_PATH))) {
-                std::printf("%s\n%s\n%s\n", target, args, dir);
-                rc = 0;
-            }
+            if (use(link, file, wide)) rc = 0;
             file->Release();
         }
         link->Release();
     }
     CoUninitialize();
     return rc;
+}
+
+int SaveShortcut(const char* lnk, const char* target) {
+    return WithShellLink(lnk, [target](IShellLinkA* link, IPersistFile* file, const wchar_t* wide) {
+        return SUCCEEDED(link->SetPath(target)) && SUCCEEDED(file->Save(wide, TRUE));
+    });
+}
+
+int ReadShortcut(const char* lnk) {
+    return WithShellLink(lnk, [](IShellLinkA* link, IPersistFile* file, const wchar_t* wide) {
+        char target[MAX_PATH] = {}, args[MAX_PATH] = {}, dir[MAX_PATH] = {};
+        if (FAILED(file->Load(wide, STGM_READ)) || FAILED(link->GetPath(target, MAX_PATH, nullptr, 0)) ||
+            FAILED(link->GetArguments(args, MAX_PATH)) || FAILED(link->GetWorkingDirectory(dir, MAX_PATH)))
+            return false;
+        std::printf("%s\n%s\n%s\n", target, args, dir);
+        return true;
+    });
 }
 
 int PrintVersion(const char* path) {
