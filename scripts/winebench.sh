@@ -70,13 +70,18 @@ wb_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.movani32-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wb_wine wineboot -i >/dev/null 2>&1
+    wb_wine wineboot -i >/dev/null 2>&1 \
+      || { echo "winebench: wineboot could not make the $MOV_WINE_ARCH prefix $WINEPREFIX" >&2; return 1; }
     "$WINESERVER" -w
     # One shared virtual desktop: programs, test tools and 'wine reg' see each other.
-    wb_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wb_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     # The program's dialogs ask for the Japanese system font: IPA P Gothic stands in for it.
-    wb_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
+    local v key name data
+    for v in 'HKCU\Software\Wine\Explorer|Desktop|Default' 'HKCU\Software\Wine\Explorer\Desktops|Default|1024x768' \
+             'HKCU\Software\Wine\Fonts\Replacements|ＭＳ Ｐゴシック|IPAPGothic'; do
+      IFS='|' read -r key name data <<<"$v"
+      wb_wine reg add "$key" /v "$name" /d "$data" /f >/dev/null 2>&1 \
+        || { echo "winebench: could not write $key\\$name in the new prefix" >&2; return 1; }
+    done
     "$WINESERVER" -w
     touch "$WINEPREFIX/.movani32-ready"
   fi
@@ -120,10 +125,19 @@ wb_reg_query() {
   wb_wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { $1=""; $2=""; sub(/^  */, ""); print }'
 }
 
-# wb_winver win98|nt40|win2k|winxp|win7|win10: what GetVersionExA reports to programs
-# started afterwards (the running server holds the registry; waiting for it to end would
-# wait forever on the persistent one). Without an argument: prints the current one.
-wb_winver() { wb_wine winecfg /v "$@" 2>/dev/null | tr -d '\r'; }
+# wb_winver VERSION [PROGRAM.exe]: what GetVersionExA reports (win95, win98, nt40, win2k,
+# winxp, win7, ...) to programs started afterwards, to PROGRAM alone when it is named. It is
+# Wine's own registry value, which both kinds of prefix honour (winecfg refuses the 9x
+# versions in a 64-bit prefix). An empty VERSION removes the value: Wine's default again.
+# Without arguments: prints the prefix-wide value (empty when unset).
+wb_winver() {
+  local key='HKCU\Software\Wine'
+  [ $# -lt 2 ] || key="$key\\AppDefaults\\$2"
+  if [ $# -eq 0 ]; then wb_reg_query "$key" Version; return 0; fi
+  if [ -z "$1" ]; then wb_wine reg delete "$key" /v Version /f >/dev/null 2>&1 || true; return 0; fi
+  wb_wine reg add "$key" /v Version /d "$1" /f >/dev/null 2>&1 \
+    || { echo "winebench: could not set the Windows version $1${2:+ for $2}" >&2; return 1; }
+}
 
 # wb_wait_gone PID SECONDS: waits for a process to end; its exit code in MOV_EXIT.
 wb_wait_gone() {

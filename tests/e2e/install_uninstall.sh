@@ -75,4 +75,18 @@ wb_wait_until 60 uninstalled || fail "uninstall key left"
 [ ! -e "$menu" ] || fail "Start-menu folder left: $(ls "$menu")"
 [ -z "$(startup_lnk)" ] || fail "log-on shortcut left"
 [ -n "$(wb_reg_query 'HKCU\Software\Farnwick\MovAni32\Group' 00)" ] || fail "the silent uninstall removed the settings"
+
+# By hand this time: Yes to the question about the settings removes them too. The
+# uninstaller's pages carry a blank after its caption, its question box does not.
+wb_wine "$(winpath "$setup")" /S || fail "the install before the uninstall by hand failed"
+box() { "$WINELOADER" "$MOV_BIN/probebox.exe" "$@"; }
+settings_kept() { wb_wine reg query 'HKCU\Software\Farnwick' >/dev/null 2>&1; }
+wb_wine "$dir_win\\Uninstall.exe" || fail "the uninstaller did not start"
+box press 1 "$MOV_WAIT" "Movani32 アンインストール " || fail "no confirmation page"
+question=$(box show "$MOV_WAIT" "Movani32 アンインストール" | iconv -f CP932 -t UTF-8)
+[ "$question" = "Movani32 の設定と登録したグループ (レジストリ) も削除しますか?" ] || fail "question: '$question'"
+box answer yes "$MOV_WAIT" "Movani32 アンインストール" || fail "could not answer Yes"
+wb_wait_until 60 eval '! settings_kept' || fail "Yes left the settings key"
+wb_wait_until 60 uninstalled || fail "uninstall key left after the uninstall by hand"
+[ ! -e "$dir" ] || fail "program folder left after the uninstall by hand: $(ls "$dir")"
 echo "install and uninstall: ok"

@@ -43,17 +43,16 @@ close_remote() {
   [ "$MOV_EXIT" -eq 0 ] || fail "the remote control's exit code was $MOV_EXIT"
 }
 
-original_version=$(wb_winver)
 cleanup() {
   if [ -n "${RC_PID:-}" ] && kill -0 "$RC_PID" 2>/dev/null; then kill "$RC_PID"; fi
   movani_window && "$WINELOADER" "$MOV_BIN/movsend.exe" 57665 >/dev/null 2>&1
-  wb_winver "${original_version:-win7}"
+  wb_winver "" MovRC2.exe
   forget_groups
 }
 trap cleanup EXIT
 
 # An older system: no layered windows, the window stays opaque.
-wb_winver win98
+wb_winver win98 MovRC2.exe
 start_remote "$MOV_BIN/MovRC2.exe" "$work/elsewhere"
 expect "window on win98" "$(rc window)" "position 207 120
 client 127 207
@@ -64,7 +63,7 @@ caption MovRc2
 opaque"
 close_remote
 
-wb_winver winxp
+wb_winver winxp MovRC2.exe
 start_remote "$MOV_BIN/MovRC2.exe" "$work/elsewhere"
 expect "window on winxp" "$(rc window | tail -1)" "layered alpha 192"
 expect "buttons in tab order" "$(rc buttons)" "4 4 73 33 tab ON

@@ -3,6 +3,8 @@
 //                              equal to the desktop's (absent values absent), so no question comes
 //   probebox show SECONDS [CAPTION]   waits for the program's message box; prints its text (Shift-JIS)
 //   probebox answer yes|no|ok|cancel SECONDS [CAPTION]   waits for the box and answers it
+//   probebox press ID SECONDS CAPTION   waits for a dialog and presses its button ID (a wizard's
+//                              Next stays up: this does not wait for the dialog to go)
 // CAPTION is the box's caption, "Movani32" unless given.
 // Exit code 0 on success, 1 when no box came in time, 2 for bad arguments.
 #include <windows.h>
@@ -71,6 +73,12 @@ int main(int argc, char** argv) {
         // Done when this box has gone (the next question may take its place).
         for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(100);
         return IsWindow(box) ? 1 : 0;
+    }
+    if (argc == 5 && std::strcmp(argv[1], "press") == 0) {
+        HWND box = WaitForBox(std::atof(argv[3]), argv[4]);
+        if (!box) return 1;
+        PostMessageA(box, WM_COMMAND, std::atoi(argv[2]), 0);
+        return 0;
     }
     return 2;
 }
