@@ -69,6 +69,7 @@ void FolderScan::Scan(bool keepSeed) {
     } else {
         ListFolder(entry.path, target);
     }
+    reported_.clear();
     if (s_.Change == kChangeRand2) StageRandom(keepSeed);
     scanDone = true;
 }
@@ -82,6 +83,9 @@ bool FolderScan::ListArchive(const std::string& archive, int targetId) {
 
     std::string content;
     if (!ReadWholeFile(listFile, content)) {
+        // Told once for this archive, not at every tick that tries it again.
+        if (reported_ == archive) return false;
+        reported_ = archive;
         if (report_) report_(parent_, listFile);
         else ShowFileErrorBox(parent_, listFile);
         return false;

@@ -50,6 +50,7 @@ private:
     HWND parent_ = nullptr;
     std::string listProgram_ = "MeltLha.exe";
     FileErrorReport report_;
+    std::string reported_;  // the archive whose missing listing was told; empty after a good scan
 };
 
 }  // namespace mov

@@ -1,6 +1,7 @@
 // The change cycle: turns the entry at the current position into a bitmap and has the
 // desktop show it; and the moves that lead to it (selection step, Next, Previous, toggles).
 #pragma once
+#include <functional>
 #include <string>
 #include "engine/engine_host.h"
 
@@ -27,14 +28,19 @@ public:
     void WaitForScan();
     const EngineParts& parts() const { return p_; }
 
-    // True while a cycle, a step or a tick is under way. The cycle's calls into other
-    // processes (the shell's tray) let commands sent meanwhile run inside it; a command
-    // that finds it busy must be queued, or the end of the cycle overwrites what it set.
+    // True while a cycle, a step, a tick or a drop is under way. The cycle's calls into
+    // other processes (the shell's tray) and its message boxes let commands sent meanwhile
+    // run inside it; a command that finds it busy must wait for its end, or the end of the
+    // cycle overwrites what it set.
     bool Busy() const { return depth_ > 0; }
+    // Called each time the outermost busy period ends.
+    void SetIdleHandler(std::function<void()> idle) { idle_ = std::move(idle); }
     class BusyScope {
     public:
         explicit BusyScope(ChangeCycle& c) : c_(c) { ++c_.depth_; }
-        ~BusyScope() { --c_.depth_; }
+        ~BusyScope() {
+            if (--c_.depth_ == 0 && c_.idle_) c_.idle_();
+        }
         BusyScope(const BusyScope&) = delete;
         BusyScope& operator=(const BusyScope&) = delete;
 
@@ -56,6 +62,7 @@ private:
 
     EngineParts p_;
     int depth_ = 0;
+    std::function<void()> idle_;
 };
 
 }  // namespace mov

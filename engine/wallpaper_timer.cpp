@@ -64,6 +64,9 @@ void WallpaperTimer::ShowCurrent() {
 }
 
 void WallpaperTimer::Tick(uintptr_t id) {
+    // A tick that comes while another one (or a change, or a drop) waits in a message box
+    // does nothing: it would stack a second box, or change what the first one is using.
+    if (cycle_.Busy()) return;
     ChangeCycle::BusyScope busy(cycle_);
     if (Held()) return;
     EngineState& st = p_.state;

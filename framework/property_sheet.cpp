@@ -68,12 +68,17 @@ INT_PTR CPropertyPage::OnNotify(NMHDR* hdr) {
     case PSN_KILLACTIVE:
         result = OnKillActive() ? FALSE : TRUE;
         break;
-    case PSN_APPLY:
-        // The notice says whether OK (rather than Apply) was pressed.
-        if (reinterpret_cast<PSHNOTIFY*>(hdr)->lParam && sheet_) sheet_->ok_ = true;
-        result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    case PSN_APPLY: {
+        // The sheet closes after OK's notices and stays after Apply's; a later Cancel sends
+        // PSN_RESET. So the last of these notices tells how it ended. (The notice's own flag
+        // for OK is not set by the common controls of Windows 95 and NT 4.0.)
+        const bool applied = OnApply();
+        if (sheet_) sheet_->ok_ = applied;
+        result = applied ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
         break;
+    }
     case PSN_RESET:
+        if (sheet_) sheet_->ok_ = false;
         OnReset();
         break;
     default:

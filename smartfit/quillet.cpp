@@ -43,8 +43,6 @@ int Guarded(const char* src, const char* dst, Work work) {
 
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
-
 // Scale-to-fit. The caller pushes a third argument (the position), which is not used.
 int __cdecl Quillet(const char* src, const char* dst, int /*position*/) {
     return Guarded(src, dst, [](const std::string& source, const std::string& output, int w, int h) {

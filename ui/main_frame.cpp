@@ -1,5 +1,6 @@
 // Main window class registration, first activation and the window-procedure hook.
 #include "ui/main_frame.h"
+#include <optional>
 #include "collection/drop_registration.h"
 #include "ui/movani32_doc.h"
 #include "framework/menu_entries.h"
@@ -80,11 +81,23 @@ void CMainFrame::ActivateFrame(int nCmdShow) {
 
 void CMainFrame::OnClose() {
     auto* view = static_cast<CMovani32View*>(GetActiveView());
-    if (view && view->Busy()) {
-        PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+    if (view && view->DeferWhileBusy(hwnd_, WM_CLOSE, 0, 0)) return;
+    fw::CFrameWnd::OnClose();
+}
+
+// A drop appends to the groups and saves them, and its refusal boxes let other messages in:
+// it waits for a change under way, and a close or a change waits for it.
+void CMainFrame::OnDropFiles(HDROP drop) {
+    auto* view = static_cast<CMovani32View*>(GetActiveView());
+    if (view && view->DeferWhileBusy(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0)) return;
+    auto* doc = static_cast<CMovani32Doc*>(GetActiveDocument());
+    if (!doc) {
+        DragFinish(drop);
         return;
     }
-    fw::CFrameWnd::OnClose();
+    std::optional<mov::ChangeCycle::BusyScope> busy;
+    if (view && view->changeCycle()) busy.emplace(*view->changeCycle());
+    mov::RegisterDroppedFiles(drop, hwnd_, doc->groups, doc->positions, doc->settings);
 }
 
 void CMainFrame::SendToView(UINT msg, WPARAM wp, LPARAM lp) {
@@ -94,11 +107,7 @@ void CMainFrame::SendToView(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_DROPFILES) {
-        HDROP drop = reinterpret_cast<HDROP>(wp);
-        if (auto* doc = static_cast<CMovani32Doc*>(GetActiveDocument()))
-            mov::RegisterDroppedFiles(drop, hwnd_, doc->groups, doc->positions, doc->settings);
-        else
-            DragFinish(drop);
+        OnDropFiles(reinterpret_cast<HDROP>(wp));
         return 0;
     }
     if (msg == WM_NCRBUTTONDOWN && IsIconic(hwnd_)) {

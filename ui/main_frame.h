@@ -2,6 +2,8 @@
 // adds the program's commands to its system menu and hands them, and a right click on its
 // minimised window, to the view.
 #pragma once
+#include <windows.h>
+#include <shellapi.h>
 #include "framework/frame.h"
 
 extern const char kMovaniClass[];
@@ -18,10 +20,11 @@ public:
 protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    // The close box during a change closes once the change is over.
+    // The close box during a change or a drop closes once that is over.
     void OnClose() override;
 
 private:
+    void OnDropFiles(HDROP drop);
     void SendToView(UINT msg, WPARAM wp, LPARAM lp);
     void AppendSystemMenuEntries();
     bool activated_ = false;

@@ -93,6 +93,10 @@ void CMovani32View::OnInitialUpdate() {
     }
     SetTrayIcon(CurrentTrayIcon(), op);
 
+    // The id comes first: a command answered inside the load's message box arms this timer,
+    // never one of id 0 that nothing would kill.
+    if (timerId) KillTimer(hwnd_, timerId);
+    timerId = 1;
     reload = mov::ReloadValue(doc->settings.Interval);
     countdown = -1;
     doc->positions.BmpPos = 0;
@@ -101,7 +105,6 @@ void CMovani32View::OnInitialUpdate() {
     timerPeriod = loaded ? 1000 : 10000;
     mov::TheRand().Seed(static_cast<uint32_t>(mov::TheClock().Seconds()));
     delayedStart = 0;
-    if (timerId) KillTimer(hwnd_, timerId);
     timerId = SetTimer(hwnd_, 1, timerPeriod, nullptr);
     forced = 0;
     if (renewed) ShowRunState();
@@ -124,6 +127,19 @@ void CMovani32View::MakeEngine() {
     cycle_ = std::make_unique<mov::ChangeCycle>(mov::EngineParts{doc->settings, doc->groups, doc->positions, *scan_,
                                                                  *writer_, fit_, *this, *this, hwnd_});
     timer_ = std::make_unique<mov::WallpaperTimer>(*cycle_);
+    cycle_->SetIdleHandler([this] { PostDeferred(); });
+}
+
+bool CMovani32View::DeferWhileBusy(HWND target, UINT msg, WPARAM wp, LPARAM lp) {
+    if (!Busy()) return false;
+    deferred_.push_back({target, msg, wp, lp});
+    return true;
+}
+
+void CMovani32View::PostDeferred() {
+    std::vector<Deferred> due;
+    due.swap(deferred_);
+    for (const Deferred& d : due) PostMessageA(d.target, d.msg, d.wp, d.lp);
 }
 
 void CMovani32View::ShowTitle(const std::string& title) {
@@ -210,7 +226,7 @@ LRESULT CMovani32View::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         timerId = 0;
         SetTrayIcon(IDR_MAINFRAME, NIM_DELETE);
     }
-    if (msg == WM_TRAY_NOTIFY) OnTrayNotify(static_cast<UINT>(lp));
+    if (msg == WM_TRAY_NOTIFY && !DeferWhileBusy(hwnd_, msg, wp, lp)) OnTrayNotify(static_cast<UINT>(lp));
     if (msg == WM_COMMAND && (LOWORD(wp) == IDC_GROUP_LIST || LOWORD(wp) == IDC_FILE_LIST)) {
         if (HIWORD(wp) == LBN_DBLCLK) OnListDoubleClick(LOWORD(wp));
         return 0;

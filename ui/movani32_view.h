@@ -3,6 +3,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 #include "collection/folder_scan.h"
 #include "engine/change_cycle.h"
 #include "engine/desktop_report.h"
@@ -30,8 +31,14 @@ public:
     // The tray image for the current Change and WrightButton.
     UINT CurrentTrayIcon() const;
     mov::FolderScan* folderScan() { return scan_.get(); }
-    // A change is under way (and may be waiting on another process).
+    // A change, a tick or a drop is under way (and may be waiting on another process or a
+    // message box).
     bool Busy() const { return cycle_ && cycle_->Busy(); }
+    // While busy: keeps the message for `target`, to be posted once when the outermost busy
+    // period ends, and returns true. Otherwise false: the caller runs it now.
+    bool DeferWhileBusy(HWND target, UINT msg, WPARAM wp, LPARAM lp);
+    // The change cycle, for a caller that is busy itself (a drop); null before the first update.
+    mov::ChangeCycle* changeCycle() { return cycle_.get(); }
     // One change cycle: shows the current position.
     void RunChangeCycle() {
         if (cycle_) cycle_->Run();
@@ -81,4 +88,16 @@ private:
     std::unique_ptr<mov::DesktopWriter> writer_;
     std::unique_ptr<mov::ChangeCycle> cycle_;
     std::unique_ptr<mov::WallpaperTimer> timer_;
+
+    // Posted again, each once, when the busy period ends. Re-posting them at once instead
+    // would hand them straight back to a message box's loop, which then never gets to
+    // mouse input or timers.
+    struct Deferred {
+        HWND target;
+        UINT msg;
+        WPARAM wp;
+        LPARAM lp;
+    };
+    std::vector<Deferred> deferred_;
+    void PostDeferred();
 };

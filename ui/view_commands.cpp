@@ -48,10 +48,11 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
     }
     switch (id) {
     case ID_ABOUT:
-        if (execute) ShowAboutBox();
+        if (execute && !QueuedWhileBusy(id, 0)) ShowAboutBox();
         return true;
     case ID_PROPERTIES:
-        if (execute) RunPropertySheet(*this);
+        // The sheet's closing steps run a change cycle of their own.
+        if (execute && !QueuedWhileBusy(id, 0)) RunPropertySheet(*this);
         return true;
     case ID_HELP_FILE:
         if (execute) OpenManual();
@@ -64,7 +65,7 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
         return true;
     case ID_LEFT_CLICK:
     case ID_RIGHT_CLICK:
-        if (execute) RunTrayButton(id == ID_LEFT_CLICK);
+        if (execute && !QueuedWhileBusy(id, 0)) RunTrayButton(id == ID_LEFT_CLICK);
         return true;
     case ID_APP_EXIT:
     case ID_FILE_NEW:
@@ -77,13 +78,9 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
     }
 }
 
-// A command sent while a change waits on another process runs inside that wait; it is
-// posted to run after it, or the end of the change would overwrite what the command set.
-bool CMovani32View::QueuedWhileBusy(WPARAM wp, LPARAM lp) {
-    if (!cycle_ || !cycle_->Busy()) return false;
-    PostMessageA(hwnd_, WM_COMMAND, wp, lp);
-    return true;
-}
+// A command sent while a change waits on another process or a message box runs inside that
+// wait; it runs after it, or the end of the change would overwrite what the command set.
+bool CMovani32View::QueuedWhileBusy(WPARAM wp, LPARAM lp) { return DeferWhileBusy(hwnd_, WM_COMMAND, wp, lp); }
 
 void CMovani32View::RunEngineCommand(UINT id) {
     CMovani32Doc* doc = GetDocument();

@@ -4,6 +4,7 @@
 // work our libraries need: relocations, static constructors (which also register the unwind
 // tables for exceptions), and on unloading the functions they registered with atexit.
 #include <windows.h>
+#include "components/runtime/library_unload.h"
 
 extern "C" void __main(void);                     // runs the static constructors
 extern "C" void _pei386_runtime_relocator(void);  // applies the runtime relocations
@@ -48,7 +49,7 @@ extern "C" int atexit(ExitFn fn) {
     return 0;
 }
 
-extern "C" BOOL WINAPI DllEntry9x(HINSTANCE, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllEntry9x(HINSTANCE, DWORD reason, LPVOID reserved) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         InitializeCriticalSection(&g_exitLock);
@@ -57,6 +58,7 @@ extern "C" BOOL WINAPI DllEntry9x(HINSTANCE, DWORD reason, LPVOID) {
         break;
     case DLL_PROCESS_DETACH:
         RunExits();
+        ReleaseRuntimeOnUnload(reserved);
         DeleteCriticalSection(&g_exitLock);
         break;
     default:

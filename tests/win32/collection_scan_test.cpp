@@ -249,6 +249,15 @@ TEST_F(ArchiveScanTest, ListerThatCannotStartIsNotWaitedFor) {
     EXPECT_EQ(clock.sleeps, 0);
     EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
     EXPECT_EQ(reports, (V{listFile}));
+    // Told once, not at every tick that tries again; again after a good scan.
+    scan.Scan(false);
+    EXPECT_EQ(reports, (V{listFile}));
+    groups.Append(other.path(), false);
+    for (int group : {1, 0}) {
+        mov::LbSelect(parent, IDC_GROUP_LIST, group);
+        scan.Scan(false);
+    }
+    EXPECT_EQ(reports, (V{listFile, listFile}));
 }
 
 // The LHA program itself, built beside the tests, on a real archive made by lha.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -417,6 +419,28 @@ TEST(Win9xRuntime, ConstructsCatchesAndDestructs) {
         count(&unloads);
         EXPECT_TRUE(FreeLibrary(lib.release()));
         EXPECT_EQ(unloads, round);
+    }
+}
+
+// What the C runtime's heap, which our libraries share with the program that loads them,
+// holds in use.
+long long CrtHeapInUse() {
+    _HEAPINFO h{};
+    long long used = 0;
+    while (_heapwalk(&h) == _HEAPOK)
+        if (h._useflag == _USEDENTRY) used += static_cast<long long>(h._size);
+    return used;
+}
+
+// The main program loads the JPEG filter and the smart fit anew for every change: each
+// library gives back at its unloading what its loading took.
+TEST(LibraryUnload, LoadingAgainAndAgainKeepsNoMemory) {
+    for (const char* name : {"jpegfilt.dll", "QuilletDll.dll", "jpegfilt95.dll", "IFJPEG.SPI", "UnLha32.dll"}) {
+        auto loadAndFree = [name] { EXPECT_TRUE(fw::Module(LoadLibraryA(name))) << name; };
+        loadAndFree();
+        const long long before = CrtHeapInUse();
+        for (int i = 0; i < 20; ++i) loadAndFree();
+        EXPECT_LT(CrtHeapInUse() - before, 16 * 1024) << name;
     }
 }
 

@@ -203,4 +203,42 @@ TEST_F(MainFrameTest, DroppedFoldersAndArchivesBecomeGroupsAndTheRestIsRefused) 
                               tooLong + " は壁紙フォルダ／書庫ではないので登録できません。"}));
 }
 
+// The remote control's OFF while a drop's refusal box is up: the close waits for the drop,
+// which saves the whole list, and then runs. Nothing stored is lost.
+TEST_F(MainFrameTest, ExitDuringADropsRefusalBoxWaitsForTheDrop) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group");
+    testsupport::ScratchDir a("drop-a"), c("drop-c"), d("drop-d");
+    const std::string txt = a.file("x.txt");
+    testsupport::WriteBytes(txt, {1});
+    frame_.SetReady();
+    view_->OnInitialUpdate();
+    SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a.path(), c.path()})), 0);
+    testsupport::AnswerMessageBox(
+        IDOK, [&] { SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({txt, d.path()})), 0); },
+        [&] { SendMessageA(hwnd(), WM_COMMAND, ID_APP_EXIT, 0); });
+    EXPECT_EQ(GroupNumber("Count"), 2u);
+    for (const auto& g : {std::make_pair("00", &a), std::make_pair("01", &c), std::make_pair("02", &d)})
+        EXPECT_EQ(testsupport::RegText(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", g.first),
+                  g.second->path());
+    MSG m{};
+    ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_COMMAND, WM_COMMAND, PM_REMOVE));  // the exit, due now
+    EXPECT_EQ(LOWORD(m.wParam), ID_APP_EXIT);
+}
+
+// A Next from the tray while the start-up scan's box is up arms the program's timer, not one
+// of id 0 that nothing kills.
+TEST_F(MainFrameTest, NextDuringTheStartUpScansBoxArmsTheProgramsTimer) {
+    testsupport::ScratchDir temp("start-temp");
+    doc_.settings.TempFolder = temp.file("gone");  // no list file can be written there
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group");
+    testsupport::RegPutText(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", "00", temp.file("gone.lzh"));
+    testsupport::RegPutDword(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", "Count", 0);
+    frame_.SetReady();
+    const testsupport::SeenBox box = testsupport::AnswerMessageBox(
+        IDOK, [&] { view_->OnInitialUpdate(); }, [&] { view_->CMovani32View::OnCmdMsg(ID_NEXT, true); });
+    ASSERT_EQ(box.caption, "Movani32");
+    EXPECT_FALSE(KillTimer(view_->hwnd(), 0));
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group");
+}
+
 }  // namespace

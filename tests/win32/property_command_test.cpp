@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 #include "collection/list_boxes.h"
 #include "ui/movani32_doc.h"
 #include "settings/registry_paths.h"
@@ -18,6 +20,7 @@
 #include "ui/prop_p3b.h"
 #include "ui/property_command.h"
 #include "ui/resource.h"
+#include "framework/property_sheet.h"
 
 namespace {
 
@@ -170,6 +173,47 @@ TEST_F(PropertyCommandTest, PlacementTileTextOriginAndTrayIcon) {
     EXPECT_EQ(s().TileWallPaper, 1);
     EXPECT_EQ(ProfileTile(), "1");
     EXPECT_TRUE(InTray(viewHwnd()));
+}
+
+// The common controls of Windows 95 and NT 4.0 send OK's PSN_APPLY without the flag that
+// tells it from Apply's: the pages here see it so. The sheet still ends as pressed.
+DLGPROC g_pageProc = nullptr;
+INT_PTR CALLBACK OldControlsPage(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == PSN_APPLY) reinterpret_cast<PSHNOTIFY*>(lp)->lParam = 0;
+    return g_pageProc(w, msg, wp, lp);
+}
+const std::vector<int>* g_presses = nullptr;
+void CALLBACK PressButtons(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND sheet = GetActiveWindow();
+    HWND page = sheet ? PropSheet_GetCurrentPageHwnd(sheet) : nullptr;
+    if (!page) return;
+    KillTimer(nullptr, id);
+    g_pageProc = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(page, DWLP_DLGPROC));
+    SetWindowLongPtrA(page, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(&OldControlsPage));
+    PropSheet_Changed(sheet, page);
+    for (int button : *g_presses) PropSheet_PressButton(sheet, button);
+}
+
+TEST(PropertySheetEnd, OkIsToldFromApplyAndCancelOnOldCommonControls) {
+    const struct {
+        std::vector<int> presses;
+        int result;
+    } rows[] = {{{PSBTN_OK}, IDOK},
+                {{PSBTN_CANCEL}, IDCANCEL},
+                {{PSBTN_APPLYNOW, PSBTN_CANCEL}, IDCANCEL},
+                {{PSBTN_APPLYNOW, PSBTN_OK}, IDOK}};
+    MSG quit;  // left by a frame of an earlier test: it would end the sheet's loop at once
+    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    for (const auto& row : rows) {
+        PropP3b page;
+        fw::CPropertySheet sheet("Movani32", nullptr);
+        sheet.AddPage(&page);
+        g_presses = &row.presses;
+        UINT_PTR timer = SetTimer(nullptr, 0, 50, PressButtons);
+        EXPECT_EQ(sheet.DoModal(GetModuleHandleA(nullptr)), row.result) << row.presses.size() << " presses";
+        KillTimer(nullptr, timer);
+    }
 }
 
 }  // namespace

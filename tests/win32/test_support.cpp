@@ -133,6 +133,7 @@ namespace {
 struct PendingBox {
     int button;
     SeenBox seen;
+    std::function<void()> whileUp;
 };
 PendingBox* gPending = nullptr;
 
@@ -162,13 +163,14 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
     gPending->seen.caption = caption;
     gPending->seen.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
     EnumChildWindows(box, LongestStatic, 0);
+    if (gPending->whileUp) gPending->whileUp();
     PostMessageA(box, WM_COMMAND, gPending->button, 0);
 }
 
 }  // namespace
 
-SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox) {
-    PendingBox pending{button, {}};
+SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox, const std::function<void()>& whileUp) {
+    PendingBox pending{button, {}, whileUp};
     gPending = &pending;
     UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerBox);
     showsBox();

@@ -52,8 +52,10 @@ struct SeenBox {
     bool yesNo = false;
 };
 // Runs `showsBox`, which opens a modal message box on this thread; a timer inside the box's
-// modal loop reads the box and presses `button`.
-SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox);
+// modal loop reads the box, runs `whileUp` (what another program might send meanwhile) and
+// presses `button`.
+SeenBox AnswerMessageBox(int button, const std::function<void()>& showsBox,
+                         const std::function<void()>& whileUp = nullptr);
 
 // A clock that counts the sleeps asked of it and really sleeps at most `realMs` for each,
 // less when `wake` says the awaited state is there. Outside programs start slowly on a busy

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ public:
     std::vector<unsigned> icons;
     DayClock* clock = nullptr;
     UINT commandDuringCycle = 0;  // sent as if by another program while the cycle waits on the shell
+    std::function<void()> duringCycle;  // runs once inside the next change, as a message box would
 
 protected:
     void ShowTrayIcon(unsigned id) override {
@@ -54,6 +56,11 @@ protected:
         if (UINT id = commandDuringCycle) {
             commandDuringCycle = 0;
             OnCmdMsg(id, true);
+        }
+        if (duringCycle) {
+            auto inside = std::move(duringCycle);
+            duringCycle = nullptr;
+            inside();
         }
     }
 };
@@ -452,6 +459,44 @@ TEST_F(WallpaperTimerTest, ExitAndRenewalSentDuringAChangeWaitForIt) {
         ASSERT_TRUE(PeekMessageA(&m, frame.hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) << id;
         EXPECT_EQ(LOWORD(m.wParam), id);
     }
+}
+
+// A message box inside a change (a scan's report) runs a message loop of its own. What is
+// sent meanwhile waits until the change is over and then arrives once; sent back at once,
+// it would come straight back to that loop, for ever, ahead of the clicks that answer the
+// box. A tick inside it does nothing.
+TEST_F(WallpaperTimerTest, WhatArrivesInsideAChangesMessageBoxWaitsForItsEnd) {
+    Start(mov::kChangeAuto);
+    Tick();
+    const struct {
+        UINT msg;
+        WPARAM wp;
+    } rows[] = {{WM_COMMAND, ID_NEXT}, {WM_CLOSE, 0}, {WM_COMMAND, ID_APP_EXIT}, {WM_COMMAND, ID_PROPERTIES},
+                {WM_COMMAND, ID_RIGHT_CLICK}, {WM_COMMAND, ID_ABOUT}};
+    for (const auto& row : rows) {
+        int dispatched = -1, tickCounted = -1;
+        view->duringCycle = [&] {
+            SendMessageA(row.msg == WM_CLOSE ? frame.hwnd() : view->hwnd(), row.msg, row.wp, 0);
+            const int before = view->countdown;
+            SendMessageA(view->hwnd(), WM_TIMER, view->timerId, 0);
+            tickCounted = before - view->countdown;
+            dispatched = 0;
+            MSG m;
+            while (dispatched < 50 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+                if (m.message == row.msg) ++dispatched;
+                DispatchMessageA(&m);
+            }
+        };
+        Command(ID_NEXT);
+        for (int i = 0; i < 20 && dispatched < 0; ++i) Tick();  // the empty group shows nothing
+        ASSERT_EQ(dispatched, 0) << row.msg << " " << row.wp;
+        EXPECT_EQ(tickCounted, 0);
+        MSG m{};
+        ASSERT_TRUE(PeekMessageA(&m, nullptr, row.msg, row.msg, PM_REMOVE)) << row.wp;
+        EXPECT_EQ(m.wParam, row.wp);
+        EXPECT_FALSE(PeekMessageA(&m, nullptr, row.msg, row.msg, PM_REMOVE)) << "posted more than once";
+    }
+    EXPECT_EQ(doc.groups.size(), 3);
 }
 
 }  // namespace
