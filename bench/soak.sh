@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # 1,000 changes by Next over bitmaps, JPEGs and archive members: the program's GDI and USER
 # objects, handles and private memory at 0, 100 and 1,000 changes, and what TEMP holds
-# afterwards. Then idle: private memory against an empty window program under the same
+# afterwards; then 1,000 JPEG changes and 1,000 smart fits, with private memory after 100
+# and 1,000 of each. Then idle: private memory against an empty window program under the same
 # Wine, and CPU time over one idle minute of each. Prints; asserts nothing.
 #   bash bench/soak.sh [CHANGES]   (default 1000)
 source "$(dirname "$0")/wine_bench_lib.sh"
@@ -26,6 +27,31 @@ t0=$SECONDS
 movwin soak "$N"
 echo "$N changes in $((SECONDS - t0)) s"
 echo "TEMP afterwards: $(cd "$temp" && ls -A | tr '\n' ' ')"
+
+# N JPEG changes, then N smart fits (each loads and frees its library): the program's private
+# memory as Linux counts it (Private_Dirty) after 100 changes and after N.
+private_kb() { awk '/^Private_Dirty:/ { print $2 }' "/proc/$MOVANI_PID/smaps_rollup"; }
+soak_phase() {  # WHAT
+  movwin soak 100 >/dev/null || { echo "$1: a change did not come" >&2; return 1; }
+  local at100; at100=$(private_kb)
+  movwin soak $((N - 100)) >/dev/null || { echo "$1: a change did not come" >&2; return 1; }
+  local atn; atn=$(private_kb)
+  echo "$1: private memory $at100 kB after 100 changes, $atn kB after $N: $((atn - at100)) kB more"
+}
+quit_movani
+mkdir -p "$DATA/jpegs" && cp "$DATA"/pics/j*.jpg "$DATA/jpegs/"
+set_groups "$DATA/jpegs"
+start_movani
+soak_phase "JPEG changes"
+quit_movani
+set_groups "$DATA/pics"
+set_mode Adjust REG_SZ Smart
+start_movani
+soak_phase "smart fits"
+quit_movani
+set_mode Adjust REG_SZ No
+set_groups "$DATA/pics" "$DATA/pics.lzh"
+start_movani
 
 # Idle: one tick every 10 s, nothing else.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }

@@ -43,6 +43,10 @@ void FolderScan::ShowFileErrorBox(HWND owner, const std::string& path) {
     MessageBoxA(owner, text.c_str(), "Movani32", MB_OK | MB_ICONEXCLAMATION);
 }
 
+void FolderScan::WaitUntilDone(int steps) const {
+    for (int i = 0; i < steps && !scanDone; ++i) TheClock().Sleep(1000);
+}
+
 void FolderScan::Scan(bool keepSeed) {
     scanDone = false;
     if (LbCount(parent_, IDC_GROUP_LIST) == 0 || groups_.empty()) {

@@ -28,6 +28,10 @@ public:
 
     // False while a scan runs, true once it has ended.
     bool scanDone = true;
+    // Waits for the scan's end in pauses of 1000 ms, at most `steps` of them. A scan runs to
+    // its end before Scan returns, so this normally returns at once: a pause there would
+    // only keep the window from answering.
+    void WaitUntilDone(int steps) const;
 
     // The LHA program started for a listing. Only tests put another program here.
     void SetListProgram(std::string program) { listProgram_ = std::move(program); }

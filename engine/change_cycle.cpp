@@ -11,7 +11,6 @@
 #include "engine/work_files.h"
 #include "framework/reg_key.h"
 #include "settings/busy_handshake.h"
-#include "settings/clock.h"
 #include "settings/registry_paths.h"
 
 namespace mov {
@@ -41,12 +40,7 @@ void ChangeCycle::ArmTimer(unsigned periodMs) {
     SetTimer(p_.lists, static_cast<UINT_PTR>(p_.state.timerId), periodMs, nullptr);
 }
 
-void ChangeCycle::WaitForScan() {
-    for (int i = 0; i < kMaxScanWaits; ++i) {
-        TheClock().Sleep(1000);
-        if (p_.scan.scanDone == 1) break;
-    }
-}
+void ChangeCycle::WaitForScan() { p_.scan.WaitUntilDone(kMaxScanWaits); }
 
 void ChangeCycle::ScanGroup(int group, int keepSeed) {
     LbSelect(p_.lists, IDC_GROUP_LIST, group);

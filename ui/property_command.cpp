@@ -9,7 +9,6 @@
 #include "framework/app.h"
 #include "framework/property_sheet.h"
 #include "framework/reg_key.h"
-#include "settings/clock.h"
 #include "settings/registry_paths.h"
 #include "settings/settings_store.h"
 #include "ui/movani32_view.h"
@@ -138,10 +137,7 @@ void TakePropertyPages(CMovani32View& view, const CPropP1& p1, const CPropP2& p2
         view.SetTrayIcon(view.CurrentTrayIcon(), NIM_MODIFY);
         if (mov::FolderScan* scan = view.folderScan()) {
             scan->Scan(1);
-            for (int i = 0; i < 5; ++i) {
-                mov::TheClock().Sleep(1000);
-                if (scan->scanDone == 1) break;
-            }
+            scan->WaitUntilDone(5);
         }
         view.RunChangeCycle();
     }

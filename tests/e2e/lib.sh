@@ -43,7 +43,8 @@ store_groups() {
   done
 }
 
-# start_movani ARGS...: starts Movani32.exe in the background, waits for its window.
+# start_movani ARGS...: starts Movani32.exe (from MOVANI_DIR, else the build's) in the
+# background, waits for its window.
 # Movani32 asks at start when the desktop's placement values differ from its copy of them,
 # and tests change the desktop between starts: the copy is first made equal to the desktop,
 # unless the test wants the question (MOVANI_ASK=1).
@@ -51,7 +52,7 @@ start_movani() {
   if [ -z "${MOVANI_ASK:-}" ]; then
     "$WINELOADER" "$MOV_BIN/probebox.exe" sync || fail "probebox sync failed"
   fi
-  ( cd "$MOV_BIN" && exec "$WINELOADER" Movani32.exe "$@" ) &
+  ( cd "${MOVANI_DIR:-$MOV_BIN}" && exec "$WINELOADER" Movani32.exe "$@" ) &
   MOVANI_PID=$!
   wb_wait_until 60 movani_window || fail "the MovaniClass window did not appear"
 }
