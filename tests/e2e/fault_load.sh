@@ -62,7 +62,8 @@ step() {  # COMMAND
   sent=$((sent + 1))
   send ping || fail "no answer within a second after command $1 ($sent sent)"
   answer_boxes
-  now=$("$WINELOADER" "$MOV_BIN/movwin.exe" title) || fail "the window was gone after command $1 ($sent sent)"
+  now=$("$WINELOADER" "$MOV_BIN/movwin.exe" title) \
+    || fail "no caption after command $1 ($sent sent; movwin exit $?; Movani32 $(kill -0 "$MOVANI_PID" 2>/dev/null && echo running || echo ended))"
   if [ "$now" != "$title" ]; then changes=$((changes + 1)) title=$now; fi
 }
 sent=0 answered=0 changes=0 title="" trace=()
