@@ -32,6 +32,8 @@ temp=$("$WINELOADER" winepath -u "$(wb_wine cmd /c echo %TEMP% | tr -d '\r')" 2>
 user=$(wb_wine cmd /c echo %USERNAME% | tr -d '\r')
 temp_before=$(ls -A "$temp" | sort)
 
+# What the desktop showed when something failed.
+fail() { wb_screenshot "$SHOTS/fault_load_failed.png" || true; echo "FAIL: $*" >&2; exit 1; }
 MOVANI_DIR="$work/prog" start_movani
 send() { "$WINELOADER" "$MOV_BIN/movsend.exe" "$@"; }
 box() { "$WINELOADER" "$MOV_BIN/probebox.exe" answer "$1" 0.1 "$2" >/dev/null 2>&1; }
