@@ -99,8 +99,8 @@ while read -r version want_kind route <&3; do
   expect LhaArchiveing "$(wb_reg_query "$group" LhaArchiveing)" "$([ "$route" = Jpeg2bmp.exe ] && echo 0x0 || echo 0x7)"
 
   quit_movani 57665
-  expect "tile, style, origin after exit" "$(for v in TileWallpaper WallpaperStyle WallpaperOriginX; do
-    wb_reg_query "$desk" $v; done | paste -sd ' ')" "0 0 5"
+  placement() { for v in TileWallpaper WallpaperStyle WallpaperOriginX; do wb_reg_query "$desk" $v; done | paste -sd ' '; }
+  wb_wait_until 10 eval '[ "$(placement)" = "0 0 5" ]' || expect "tile, style, origin after exit" "$(placement)" "0 0 5"
   table+="$version → OsKind $kind → $route → pass"$'\n'
 done 3<<<"$matrix"
 printf '%s' "$table"
