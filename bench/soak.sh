@@ -4,9 +4,10 @@
 # afterwards; then 1,000 JPEG changes and 1,000 smart fits, with private memory after 100
 # and 1,000 of each. Then idle: private memory against an empty window program under the same
 # Wine, and CPU time over one idle minute of each. Prints; asserts nothing.
-#   bash bench/soak.sh [CHANGES]   (default 1000)
+#   bash bench/soak.sh [CHANGES] [libs]   (default 1000; "libs": the JPEG and smart-fit phases only)
 source "$(dirname "$0")/wine_bench_lib.sh"
 N=${1:-1000}
+PHASES=${2:-all}
 DATA="$MOV_BUILD/bench-data/soak"
 rm -rf "$DATA"; mkdir -p "$DATA/pics" "$DATA/arc"
 for i in $(seq -w 1 30); do /usr/bin/convert -size 64x48 xc:"#$((10#$i * 8 % 90 + 10))40a0" BMP3:"$DATA/pics/p$i.bmp"; done
@@ -22,11 +23,13 @@ set_mode Adjust REG_SZ No
 temp=$("$WINELOADER" winepath -u "$(wb_wine cmd /c echo %TEMP% | tr -d '\r')" 2>/dev/null | tr -d '\r')
 rm -rf "${temp:?}"/*
 
-start_movani
-t0=$SECONDS
-movwin soak "$N"
-echo "$N changes in $((SECONDS - t0)) s"
-echo "TEMP afterwards: $(cd "$temp" && ls -A | tr '\n' ' ')"
+if [ "$PHASES" = all ]; then
+  start_movani
+  t0=$SECONDS
+  movwin soak "$N"
+  echo "$N changes in $((SECONDS - t0)) s"
+  echo "TEMP afterwards: $(cd "$temp" && ls -A | tr '\n' ' ')"
+fi
 
 # N JPEG changes, then N smart fits (each loads and frees its library): the program's private
 # memory as Linux counts it (Private_Dirty) after 100 changes and after N.
@@ -50,6 +53,7 @@ start_movani
 soak_phase "smart fits"
 quit_movani
 set_mode Adjust REG_SZ No
+[ "$PHASES" = all ] || exit 0
 set_groups "$DATA/pics" "$DATA/pics.lzh"
 start_movani
 
