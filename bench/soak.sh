@@ -41,7 +41,7 @@ soak_phase() {  # WHAT
   local atn; atn=$(private_kb)
   echo "$1: private memory $at100 kB after 100 changes, $atn kB after $N: $((atn - at100)) kB more"
 }
-quit_movani
+[ -z "$MOVANI_PID" ] || quit_movani
 mkdir -p "$DATA/jpegs" && cp "$DATA"/pics/j*.jpg "$DATA/jpegs/"
 set_groups "$DATA/jpegs"
 start_movani
