@@ -2,6 +2,7 @@
 #include "collection/list_boxes.h"
 #include <cstring>
 #include <vector>
+#include "framework/window.h"
 #include "settings/settings_codes.h"
 
 namespace mov {
@@ -10,9 +11,7 @@ namespace {
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY;
 
 HWND MakeListBox(HWND parent, int id, DWORD extraStyle, int left, int top, int right, int bottom) {
-    return CreateWindowExA(0, "LISTBOX", "", kListStyle | extraStyle, left, top, right - left, bottom - top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    return fw::MakeControl(parent, "LISTBOX", "", kListStyle | extraStyle, id, left, top, right - left, bottom - top);
 }
 
 LRESULT Send(HWND parent, int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <string>
 #include "settings/settings_record.h"
-#include "ui/resource.h"  // their ids: IDC_GROUP_LIST ... IDC_RANDOM_LIST
+#include "collection/list_box_ids.h"
 
 namespace mov {
 

@@ -14,6 +14,18 @@ HWND RootWindow(HWND w) {
     return w;
 }
 
+HINSTANCE InstanceOf(HWND w) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(w, GWLP_HINSTANCE));
+}
+
+HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, int id,
+                 int x, int y, int cx, int cy, HFONT font) {
+    HWND w = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), InstanceOf(parent), nullptr);
+    if (w && font) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return w;
+}
+
 bool Wnd::RegisterClassFor(const char* className, HINSTANCE inst, HICON icon, HBRUSH background) {
     WNDCLASSA wc{};
     if (GetClassInfoA(inst, className, &wc)) return true;

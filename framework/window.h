@@ -10,6 +10,14 @@ namespace fw {
 // nullptr for nullptr.
 HWND RootWindow(HWND w);
 
+// The module that created `w`.
+HINSTANCE InstanceOf(HWND w);
+
+// A visible child control of class `cls` at (x, y), cx by cy in client pixels, in `font`
+// when one is given.
+HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, int id,
+                 int x, int y, int cx, int cy, HFONT font = nullptr);
+
 class Wnd {
 public:
     Wnd() = default;

@@ -1,4 +1,5 @@
 // About window: icon, product name, version, note and an OK button that ends it.
+#include "framework/window.h"
 #include "remote/about_box.h"
 #include "remote/form_font.h"
 
@@ -23,8 +24,8 @@ bool TAboutBox::Create(HINSTANCE inst, HWND owner, HICON icon, HFONT font) {
     rc::MakeLabel(hwnd_, "MovRc2  Movani32 リモコン", 56, 16, font);
     rc::MakeLabel(hwnd_, "Version 1.2.1.2", 104, 40, font);
     rc::MakeLabel(hwnd_, "フリーソフトウェア", 96, 56, font);
-    rc::MakeControl(hwnd_, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 224, 44, 50, 21, font);
-    rc::MakeControl(hwnd_, "BUTTON", "", BS_GROUPBOX, -1, 16, 80, 249, 57, font);
+    fw::MakeControl(hwnd_, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 224, 44, 50, 21, font);
+    fw::MakeControl(hwnd_, "BUTTON", "", BS_GROUPBOX, -1, 16, 80, 249, 57, font);
     noteFont_.reset(rc::MakeFormFont(13));
     // Inside the group box, whatever the font's widths.
     rc::MakeLabel(hwnd_, "Movani32 を動かすリモコンです。", 28, 100, noteFont_.get(), 249 - 24);

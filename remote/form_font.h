@@ -8,8 +8,5 @@ namespace rc {
 HFONT MakeFormFont(int pixels);
 // A static text at (x, y), sized to its text in `font`; lines break at `maxWidth` when given.
 HWND MakeLabel(HWND parent, const char* text, int x, int y, HFONT font, int maxWidth = 0);
-// A child control at the given client rectangle, in the form's font.
-HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, int id,
-                 int x, int y, int cx, int cy, HFONT font);
 
 }  // namespace rc

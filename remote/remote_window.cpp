@@ -1,5 +1,6 @@
 // The remote control window: each button sends a command to the main program, changes its
 // window's state, starts it, or closes the remote control.
+#include "framework/window.h"
 #include "remote/remote_window.h"
 #include "remote/about_box.h"
 #include "remote/commands.h"
@@ -69,13 +70,13 @@ void TfrmMovRc2::CreateButtons(HFONT font) {
     // Created in tab order: the dialog keys follow the z-order.
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         const ButtonSpec& b = kButtons[i];
-        buttons_[i] = rc::MakeControl(hwnd_, "BUTTON", b.caption, BS_PUSHBUTTON | WS_TABSTOP,
+        buttons_[i] = fw::MakeControl(hwnd_, "BUTTON", b.caption, BS_PUSHBUTTON | WS_TABSTOP,
                                       kFirstButtonId + static_cast<int>(i), b.x, b.y, b.cx, b.cy, font);
     }
 }
 
 void TfrmMovRc2::AddHints() {
-    HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
+    HINSTANCE inst = fw::InstanceOf(hwnd_);
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, inst, nullptr);
     if (!tooltip_) return;

@@ -1,4 +1,5 @@
 // The About dialog: OK or the close box ends it; nothing is read or written.
+#include "framework/window.h"
 #include "ui/about_box.h"
 #include "ui/resource.h"
 
@@ -22,6 +23,6 @@ INT_PTR CALLBACK AboutProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
 }  // namespace
 
 void ShowAboutBox(HWND owner) {
-    HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    HINSTANCE inst = fw::InstanceOf(owner);
     DialogBoxParamA(inst, MAKEINTRESOURCEA(IDD_ABOUTBOX), owner, AboutProc, 0);
 }

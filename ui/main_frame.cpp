@@ -12,13 +12,6 @@ const char kMovaniClass[] = "MovaniClass";
 
 namespace {
 
-// Shell restarts (and a taskbar that comes up after a hidden start) announce themselves with
-// this message to every top-level window.
-UINT TaskbarCreatedMessage() {
-    static const UINT msg = RegisterWindowMessageA("TaskbarCreated");
-    return msg;
-}
-
 bool ForwardedSysCommand(WPARAM id) {
     switch (id) {
     case ID_PROPERTIES:
@@ -114,7 +107,7 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         SendToView(WM_COMMAND, ID_RIGHT_CLICK, 0);
     } else if (msg == WM_SYSCOMMAND && ForwardedSysCommand(wp)) {
         SendToView(WM_COMMAND, wp, 0);
-    } else if (msg == TaskbarCreatedMessage() && msg != 0) {
+    } else if (msg == TrayIcon::TaskbarCreatedMessage() && msg != 0) {
         SendToView(msg, wp, lp);
     }
     return fw::CFrameWnd::WindowProc(msg, wp, lp);

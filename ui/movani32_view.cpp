@@ -1,4 +1,5 @@
 // Set-up, painting, tray icon and command handling of the view.
+#include "framework/window.h"
 #include "ui/movani32_view.h"
 #include <shellapi.h>
 #include <string>
@@ -14,18 +15,6 @@
 #include "ui/tray_state.h"
 
 namespace {
-
-UINT TaskbarCreatedMessage() {
-    static const UINT msg = RegisterWindowMessageA("TaskbarCreated");
-    return msg;
-}
-
-HINSTANCE InstanceOf(HWND w) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(w, GWLP_HINSTANCE)); }
-
-HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, int id, int l, int t, int r, int b) {
-    return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, l, t, r - l, b - t, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), InstanceOf(parent), nullptr);
-}
 
 // Text drawn white, then black one pixel up and left: an embossed label.
 void Embossed(HDC dc, int x, int y, const char* text) {
@@ -53,14 +42,13 @@ CMovani32Doc* CMovani32View::GetDocument() const {
 void CMovani32View::CreateControls() {
     CMovani32Doc* doc = GetDocument();
     mov::CreateCollectionListBoxes(hwnd_, doc->settings);
-    MakeControl(hwnd_, "STATIC", "0", SS_RIGHT, IDC_COUNTDOWN, 370, 40, 460, 60);
-    MakeControl(hwnd_, "BUTTON", "NoPaper", BS_PUSHBUTTON, ID_NO_PAPER, 350, 80, 470, 120);
-    MakeControl(hwnd_, "BUTTON", doc->settings.Change == 3 ? "Go" : "Stop", BS_PUSHBUTTON, ID_STOP_GO, 350, 120, 470,
-                160);
-    MakeControl(hwnd_, "BUTTON", "Prev.", BS_PUSHBUTTON, ID_PREV, 350, 160, 470, 200);
-    MakeControl(hwnd_, "BUTTON", "Next", BS_PUSHBUTTON, ID_NEXT, 350, 200, 470, 240);
-    MakeControl(hwnd_, "BUTTON", "Center/Tile", BS_PUSHBUTTON, ID_CENTER_TILE, 350, 240, 470, 280);
-    MakeControl(hwnd_, "BUTTON", "Del Folder", BS_PUSHBUTTON, ID_DELETE_GROUP, 350, 285, 470, 325);
+    fw::MakeControl(hwnd_, "STATIC", "0", SS_RIGHT, IDC_COUNTDOWN, 370, 40, 90, 20);
+    fw::MakeControl(hwnd_, "BUTTON", "NoPaper", BS_PUSHBUTTON, ID_NO_PAPER, 350, 80, 120, 40);
+    fw::MakeControl(hwnd_, "BUTTON", doc->settings.Change == 3 ? "Go" : "Stop", BS_PUSHBUTTON, ID_STOP_GO, 350, 120, 120, 40);
+    fw::MakeControl(hwnd_, "BUTTON", "Prev.", BS_PUSHBUTTON, ID_PREV, 350, 160, 120, 40);
+    fw::MakeControl(hwnd_, "BUTTON", "Next", BS_PUSHBUTTON, ID_NEXT, 350, 200, 120, 40);
+    fw::MakeControl(hwnd_, "BUTTON", "Center/Tile", BS_PUSHBUTTON, ID_CENTER_TILE, 350, 240, 120, 40);
+    fw::MakeControl(hwnd_, "BUTTON", "Del Folder", BS_PUSHBUTTON, ID_DELETE_GROUP, 350, 285, 120, 40);
     controlsMade_ = true;
 }
 
@@ -83,7 +71,7 @@ void CMovani32View::OnInitialUpdate() {
     rememberedMode = doc->settings.Change;
     mov::LbClear(hwnd_, IDC_FILE_LIST);  // a renewed document scans its groups afresh
 
-    tray_.Attach(hwnd_, InstanceOf(hwnd_));
+    tray_.Attach(hwnd_, fw::InstanceOf(hwnd_));
     // A renewed document runs this again: the icon already there is brought up to date.
     DWORD op = NIM_MODIFY;
     if (!trayReady_) {
@@ -231,7 +219,7 @@ LRESULT CMovani32View::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (HIWORD(wp) == LBN_DBLCLK) OnListDoubleClick(LOWORD(wp));
         return 0;
     }
-    if (msg == TaskbarCreatedMessage() && msg != 0) {
+    if (msg == TrayIcon::TaskbarCreatedMessage() && msg != 0) {
         // The shell forgot every icon: add ours again if it should be there.
         if (trayReady_) tray_.Restore(CurrentTrayIcon(), GetDocument() ? GetDocument()->settings.IconOn : 0);
         return 0;

@@ -1,4 +1,5 @@
 // The property sheet command: filling the pages, running the sheet, and taking the result.
+#include "framework/window.h"
 #include "ui/property_command.h"
 #include <windows.h>
 #include <shellapi.h>
@@ -21,8 +22,6 @@ namespace {
 
 // The sheet has no owner window, so the command can come again while it is open.
 bool g_sheetOpen = false;
-
-HINSTANCE InstanceOf(HWND w) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(w, GWLP_HINSTANCE)); }
 
 // The file list box made again, sorted by the given mode and sort setting.
 void RecreateFileList(HWND view, int change, int bmpSort, const mov::SettingsRecord& s) {
@@ -154,7 +153,7 @@ void RunPropertySheet(CMovani32View& view) {
     CPropP2 p2;
     PropP3b p3;
     FillPropertyPages(view, p1, p2, p3);
-    const HINSTANCE inst = InstanceOf(w);
+    const HINSTANCE inst = fw::InstanceOf(w);
     fw::CPropertySheet sheet(fw::LoadResString(inst, AFX_IDS_APP_TITLE), nullptr, 0);
     sheet.AddPage(&p1);
     sheet.AddPage(&p2);

@@ -43,10 +43,7 @@
 #define WM_TRAY_NOTIFY 32783
 
 // The view's list boxes, the program's ordered string lists.
-#define IDC_GROUP_LIST 57346    // mirror of the group list, never sorted
-#define IDC_FILE_LIST 57347     // pictures of the current group
-#define IDC_SCRATCH_LIST 57348  // names matched by the last listing pattern
-#define IDC_RANDOM_LIST 57349   // staging list of the "Rand2" shuffle
+#include "collection/list_box_ids.h"
 #define IDC_COUNTDOWN 65535     // the seconds left (the resource compiler's "static" id)
 
 // The About dialog.

@@ -19,6 +19,11 @@ static_assert(kRecordSize == 88, "classic record size on 32-bit Windows");
 #endif
 }  // namespace
 
+UINT TrayIcon::TaskbarCreatedMessage() {
+    static const UINT msg = RegisterWindowMessageA("TaskbarCreated");
+    return msg;
+}
+
 BOOL TrayIcon::Set(UINT iconId, DWORD op, int iconOn) {
     const mov::TrayStep step = mov::PlanTrayUpdate(shown_, iconOn, static_cast<mov::TrayOp>(op));
     if (!step.callShell) {

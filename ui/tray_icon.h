@@ -6,6 +6,10 @@ class TrayIcon {
 public:
     static constexpr const char kTip[] = "MovAni32";
 
+    // Shell restarts (and a taskbar that comes up after a hidden start) announce themselves
+    // with this message to every top-level window.
+    static UINT TaskbarCreatedMessage();
+
     // `owner` receives the icon's mouse messages; the images come from `module`'s resources.
     void Attach(HWND owner, HINSTANCE module) { owner_ = owner; module_ = module; }
     // Taken from IconOn when the view is set up: whether the icon counts as shown.
