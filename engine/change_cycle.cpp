@@ -12,14 +12,14 @@
 #include "framework/reg_key.h"
 #include "settings/busy_handshake.h"
 #include "settings/registry_paths.h"
+#include "settings/settings_codes.h"
 
 namespace mov {
 namespace {
 
-constexpr unsigned kChangingIcon = 140;
 constexpr int kMaxScanWaits = 5;
 
-bool SmartAdjust(int adjust) { return adjust == 3 || adjust == 4; }
+bool SmartAdjust(int adjust) { return adjust == kAdjustSmart || adjust == kAdjustSmart2; }
 
 // The folders an unpacked member brought with it ("sub\x.bmp" makes TEMP\sub), deepest
 // first, once they are empty again.
@@ -75,7 +75,7 @@ void ChangeCycle::PrepareArchiveMember(const std::string& archive, const std::st
         out.title = unpacked;
         out.current = work;
         SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (s.OsKind == 1) {
+        if (s.OsKind == kOs9x) {
             DeleteFileA(work.c_str());
             MoveFileA(unpacked.c_str(), work.c_str());
         } else {
@@ -128,7 +128,7 @@ ChangeCycle::Prepared ChangeCycle::Prepare(int group, const std::string& entry) 
 void ChangeCycle::Run() {
     BusyScope busy(*this);
     HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    p_.host.ShowTrayIcon(kChangingIcon);
+    p_.events.Changing();
     Positions& pos = p_.positions;
     const int files = LbCount(p_.lists, IDC_FILE_LIST);
     bool wrote = false;
@@ -142,13 +142,13 @@ void ChangeCycle::Run() {
             if (prep.show) {
                 p_.writer.ApplyWallpaper(prep.current, prep.title, prep.archive);
                 SavePositions(p_.groups, pos);
-                p_.host.ShowTitle(prep.title);
+                p_.events.ShowingPicture(prep.title);
                 wrote = true;
             }
         }
     }
     p_.writer.CompleteChange(wrote);
-    p_.host.ShowTrayIcon(p_.host.StateTrayIcon());
+    p_.events.ChangeEnded();
     SetCursor(before);
 }
 
@@ -222,8 +222,8 @@ void ChangeCycle::Previous() {
 
 void ChangeCycle::ToggleCenterTile() {
     SettingsRecord& s = p_.settings;
-    s.TileWallPaper = s.TileWallPaper == 0 ? 1 : 0;
-    if (s.AutoTile == 1) s.AutoTile = 2;
+    s.TileWallPaper = s.TileWallPaper == kPlaceCentre ? kPlaceTile : kPlaceCentre;
+    if (s.AutoTile == kAutoTileArmed) s.AutoTile = kAutoTileSuspended;
     Run();
 }
 
@@ -237,10 +237,10 @@ void ChangeCycle::ToggleFit() {
     if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) == ERROR_SUCCESS) {
         std::string style;
         k.QueryString("WallpaperStyle", style, 255);
-        s.Adjust = style == "0" ? 1 : 0;
+        s.Adjust = style == "0" ? kAdjustYes : kAdjustNo;
     }
-    s.TileWallPaper = 0;
-    if (s.AutoTile == 1) s.AutoTile = 2;
+    s.TileWallPaper = kPlaceCentre;
+    if (s.AutoTile == kAutoTileArmed) s.AutoTile = kAutoTileSuspended;
     Run();
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <functional>
 #include <string>
-#include "engine/engine_host.h"
+#include "engine/engine_parts.h"
 
 namespace mov {
 

@@ -111,4 +111,18 @@ void RestoreDesktop(const SettingsRecord& s) {
     k.SetString("WallpaperOriginX", s.SysWallpaperOriginX);
 }
 
+void DesktopWriter::WriteTileSetting() {
+    const std::string tile = std::to_string(s_.TileWallPaper);
+    if (s_.OsKind == kOs9x)
+        WriteDesktopValue("TileWallpaper", tile);
+    else
+        WriteProfileDesktop("TileWallpaper", tile);
+}
+
+void DesktopWriter::RestoreTileOrigin() {
+    fw::RegKey k;
+    if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_SET_VALUE) == ERROR_SUCCESS)
+        k.SetString("WallpaperOriginX", s_.SysWallpaperOriginX);
+}
+
 }  // namespace mov

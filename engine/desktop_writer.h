@@ -1,7 +1,7 @@
 // The only place that tells the desktop what to show: wallpaper, tiling, style, origin.
 #pragma once
 #include <string>
-#include "engine/desktop_report.h"
+#include "engine/engine_events.h"
 #include "settings/settings_record.h"
 
 namespace mov {
@@ -25,7 +25,7 @@ class DesktopWriter {
 public:
     // `report` (may be null: nothing is told) hears when the wallpaper is removed and when
     // a change brings it back.
-    DesktopWriter(SettingsRecord& settings, FitOverride& fit, DesktopReport* report = nullptr)
+    DesktopWriter(SettingsRecord& settings, FitOverride& fit, EngineEvents* report = nullptr)
         : s_(settings), fit_(fit), report_(report) {}
 
     // One change: decides the placement from the bitmap at `desktopPath`, runs the smart
@@ -37,6 +37,11 @@ public:
     // The desktop shows no picture until the next change. The stored Wallpaper stays.
     void RemoveWallpaper();
     void RestoreDesktop() { mov::RestoreDesktop(s_); }
+    // The configured placement (TileWallPaper) as the desktop's tile value, where this
+    // Windows keeps it.
+    void WriteTileSetting();
+    // Tiles aligned to the left again: the desktop gets its own tile origin back.
+    void RestoreTileOrigin();
 
 private:
     void Report(bool removed) {
@@ -45,7 +50,7 @@ private:
 
     SettingsRecord& s_;
     FitOverride& fit_;
-    DesktopReport* report_;
+    EngineEvents* report_;
 };
 
 }  // namespace mov

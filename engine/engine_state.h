@@ -1,4 +1,5 @@
-// What the timer, the change cycle and the commands share; the view carries it.
+// The countdown's state, which the timer, the change cycle and the engine's commands share.
+// Only the engine holds it; the user interface asks the engine.
 #pragma once
 #include <cstdint>
 

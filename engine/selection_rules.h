@@ -2,13 +2,9 @@
 // Windows layer does the rescans in between and shows the result.
 #pragma once
 #include <cstdint>
+#include "settings/settings_codes.h"
 
 namespace mov {
-
-constexpr int kChangeAuto = 0;
-constexpr int kChangeRand = 1;
-constexpr int kChangeRand2 = 2;
-constexpr int kChangeNo = 3;
 
 // floor(n * r / 32767) in 64 bits; r = 32767 gives n - 1, and an empty list gives -1.
 int32_t RandomIndex(int32_t n, int r);

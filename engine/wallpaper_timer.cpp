@@ -3,16 +3,8 @@
 #include "collection/list_boxes.h"
 #include "engine/countdown.h"
 #include "engine/selection_rules.h"
-#include "framework/window.h"
 
 namespace mov {
-namespace {
-
-constexpr unsigned kChangingIcon = 140;
-constexpr unsigned kMaximizedIcon = 141;
-
-}  // namespace
-
 // True when this tick must end at once.
 bool WallpaperTimer::Held() {
     const SettingsRecord& s = p_.settings;
@@ -24,16 +16,10 @@ bool WallpaperTimer::Held() {
         wp.length = sizeof wp;
         if (GetWindowPlacement(front, &wp) && wp.showCmd == SW_SHOWMAXIMIZED) {
             // Also a forced change waits for the window in front.
-            if (p_.host.MaximizedPause() == 0) {
-                p_.host.ShowTrayIcon(kMaximizedIcon);
-                p_.host.SetMaximizedPause(1);
-            }
+            p_.events.MaximizedWindowHolds(true);
             return true;
         }
-        if (p_.host.MaximizedPause() == 1) {
-            p_.host.ShowTrayIcon(p_.host.StateTrayIcon());
-            p_.host.SetMaximizedPause(0);
-        }
+        p_.events.MaximizedWindowHolds(false);
     }
     if (FindWindowA("WindowsScreenSaverClass", nullptr) && s.Inactive == 1 && st.forced == 0) return true;
     return s.Change == kChangeNo && st.forced == 0;
@@ -55,7 +41,7 @@ void WallpaperTimer::ShowCurrent() {
         // The saved picture is only selected; the desktop keeps what it has.
         LbSelect(p_.lists, IDC_FILE_LIST, pos.BmpPos);
         st.delayedStart = 1;
-        p_.host.ShowTitle("[Delay]");
+        p_.events.SavedPictureSelected();
     } else {
         cycle_.Run();
     }
@@ -85,10 +71,7 @@ void WallpaperTimer::Tick(uintptr_t id) {
             ShowCurrent();
             break;
         case TickPlan::kCount:
-            if (t.blink) {
-                p_.host.ShowTrayIcon(t.changingIcon ? kChangingIcon : p_.host.StateTrayIcon());
-                FlashWindow(fw::RootWindow(p_.lists), TRUE);
-            }
+            if (t.blink) p_.events.Blinking(t.changingIcon);
             st.countdown = t.countdown;
             if (t.period) cycle_.ArmTimer(t.period);
             break;
@@ -97,6 +80,6 @@ void WallpaperTimer::Tick(uintptr_t id) {
     RefreshCountdown();
 }
 
-void WallpaperTimer::RefreshCountdown() { p_.host.ShowCountdown(CountdownText(p_.state.countdown)); }
+void WallpaperTimer::RefreshCountdown() { p_.events.CountingDown(p_.state.countdown); }
 
 }  // namespace mov

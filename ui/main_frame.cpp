@@ -88,8 +88,8 @@ void CMainFrame::OnDropFiles(HDROP drop) {
         DragFinish(drop);
         return;
     }
-    std::optional<mov::ChangeCycle::BusyScope> busy;
-    if (view && view->changeCycle()) busy.emplace(*view->changeCycle());
+    std::optional<mov::Engine::BusyScope> busy;
+    if (view && view->engine()) busy.emplace(*view->engine());
     mov::RegisterDroppedFiles(drop, hwnd_, doc->groups, doc->positions, doc->settings);
 }
 

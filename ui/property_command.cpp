@@ -1,22 +1,21 @@
 // The property sheet command: filling the pages, running the sheet, and taking the result.
-#include "framework/window.h"
 #include "ui/property_command.h"
 #include <windows.h>
 #include <shellapi.h>
 #include <string>
 #include "collection/list_boxes.h"
-#include "ui/movani32_doc.h"
-#include "engine/desktop_writer.h"
+#include "engine/engine.h"
 #include "framework/app.h"
 #include "framework/property_sheet.h"
-#include "framework/reg_key.h"
-#include "settings/registry_paths.h"
+#include "framework/window.h"
+#include "settings/settings_codes.h"
 #include "settings/settings_store.h"
-#include "ui/movani32_view.h"
+#include "ui/movani32_doc.h"
 #include "ui/prop_p1.h"
 #include "ui/prop_p2.h"
 #include "ui/prop_p3b.h"
 #include "ui/resource.h"
+#include "ui/tray_icon.h"
 
 namespace {
 
@@ -34,12 +33,12 @@ void RecreateFileList(HWND view, int change, int bmpSort, const mov::SettingsRec
 
 }  // namespace
 
-void FillPropertyPages(const CMovani32View& view, CPropP1& p1, CPropP2& p2, PropP3b& p3) {
-    const mov::SettingsRecord& s = view.GetDocument()->settings;
+void FillPropertyPages(const ViewParts& view, CPropP1& p1, CPropP2& p2, PropP3b& p3) {
+    const mov::SettingsRecord& s = view.doc->settings;
     p1.modify = s.Modify;
     p1.interval = s.Interval;
     p1.change = s.Change;
-    p1.placement = s.AutoTile == 1 ? 2 : s.TileWallPaper;
+    p1.placement = s.AutoTile == mov::kAutoTileArmed ? mov::kPlaceAuto : s.TileWallPaper;
     p1.tileLength = s.TileLength;
     p1.tileHeight = s.TileHeight;
     p1.adjust = s.Adjust;
@@ -68,24 +67,23 @@ void FillPropertyPages(const CMovani32View& view, CPropP1& p1, CPropP2& p2, Prop
     p3.KeepReport();
 }
 
-void TakePropertyPages(CMovani32View& view, const CPropP1& p1, const CPropP2& p2, const PropP3b& p3, bool ok) {
-    CMovani32Doc* doc = view.GetDocument();
+void TakePropertyPages(const ViewParts& view, const CPropP1& p1, const CPropP2& p2, const PropP3b& p3, bool ok) {
+    CMovani32Doc* doc = view.doc;
     mov::SettingsRecord& s = doc->settings;
-    const HWND w = view.hwnd();
+    mov::Engine& engine = *view.engine;
+    const HWND w = view.view;
 
     if (ok || p1.applied) {
         s.Modify = p1.modify;
         s.Interval = p1.interval;
-        // A shorter interval shortens the running countdown; a longer one waits for the next change.
-        view.reload = s.Interval * 6 + 9;
-        if (view.countdown > view.reload) view.countdown = view.reload;
+        engine.Reload(s.Interval);
         if (s.Change != p1.change) RecreateFileList(w, p1.change, p2.bmpSort, s);
         s.Change = p1.change;
-        if (p1.placement == 2) {
-            s.AutoTile = 1;
+        if (p1.placement == mov::kPlaceAuto) {
+            s.AutoTile = mov::kAutoTileArmed;
         } else {
             s.TileWallPaper = p1.placement;
-            s.AutoTile = 0;
+            s.AutoTile = mov::kAutoTileOff;
         }
         s.TileLength = p1.tileLength;
         s.TileHeight = p1.tileHeight;
@@ -93,11 +91,7 @@ void TakePropertyPages(CMovani32View& view, const CPropP1& p1, const CPropP2& p2
         s.SmartPos = p1.smartPos;
         s.AdBegin = p1.adBegin;
         s.AdEnd = p1.adEnd;
-        const std::string tile = std::to_string(s.TileWallPaper);
-        if (s.OsKind == 1)
-            mov::WriteDesktopValue("TileWallpaper", tile);
-        else
-            WriteProfileStringA("Desktop", "TileWallpaper", tile.c_str());
+        engine.desktop().WriteTileSetting();
     }
 
     if (ok || p2.applied) {
@@ -107,24 +101,19 @@ void TakePropertyPages(CMovani32View& view, const CPropP1& p1, const CPropP2& p2
             doc->positions.BmpPos = 0;
         }
         // "Rand2" keeps its own order: the sort setting does not touch its list.
-        if (s.BMPSort != p2.bmpSort && p1.change != 2) {
+        if (s.BMPSort != p2.bmpSort && p1.change != mov::kChangeRand2) {
             RecreateFileList(w, p1.change, p2.bmpSort, s);
             doc->positions.BmpPos = 0;
         }
         s.BMPSort = p2.bmpSort;
         s.DelayedAction = p2.delayedAction;
-        view.delayedStart = 2;
+        engine.EndDelayedStart();
         s.WrightButton = p2.wrightButton;
         s.JPEGRead = p2.jpegRead;
         s.FrontMaxChange = p2.frontMaxChange;
         s.IconOn = p2.iconOn;
         s.TiledatRight = p2.tiledatRight;
-        // Tiles aligned to the left again: the desktop gets its own tile origin back.
-        if (s.TiledatRight == 0) {
-            fw::RegKey k;
-            if (k.Open(HKEY_CURRENT_USER, mov::kDesktopKey, KEY_SET_VALUE) == ERROR_SUCCESS)
-                k.SetString("WallpaperOriginX", s.SysWallpaperOriginX);
-        }
+        if (s.TiledatRight == 0) engine.desktop().RestoreTileOrigin();
     }
 
     if (ok || p3.applied) s.ActiveDeskTopMode = p3.activeDeskTopMode;
@@ -133,21 +122,17 @@ void TakePropertyPages(CMovani32View& view, const CPropP1& p1, const CPropP2& p2
         mov::SaveSettings(s);
         // The icon follows IconOn now, so no later tray call (the one at exit included)
         // finds the icon's state behind the setting.
-        view.SetTrayIcon(view.CurrentTrayIcon(), NIM_MODIFY);
-        if (mov::FolderScan* scan = view.folderScan()) {
-            scan->Scan(1);
-            scan->WaitUntilDone(5);
-        }
-        view.RunChangeCycle();
+        view.tray->Set(TrayIcon::StateIcon(s), NIM_MODIFY, s.IconOn);
+        engine.RescanAndShow();
     }
 }
 
-void RunPropertySheet(CMovani32View& view) {
-    const HWND w = view.hwnd();
-    if (!w || !view.GetDocument()) return;
+void RunPropertySheet(const ViewParts& view) {
+    const HWND w = view.view;
+    if (!w || !view.doc || !view.engine) return;
     if (g_sheetOpen) return;
     g_sheetOpen = true;
-    KillTimer(w, view.timerId);
+    view.engine->Hold();
 
     CPropP1 p1;
     CPropP2 p2;
@@ -162,7 +147,7 @@ void RunPropertySheet(CMovani32View& view) {
     g_sheetOpen = false;
 
     // The program was closed while the sheet was open: its window and icon are gone.
-    if (!view.hwnd()) return;
+    if (!IsWindow(w)) return;
     TakePropertyPages(view, p1, p2, p3, ok);
-    SetTimer(w, view.timerId, view.timerPeriod, nullptr);
+    view.engine->Resume();
 }

@@ -24,6 +24,10 @@ UINT TrayIcon::TaskbarCreatedMessage() {
     return msg;
 }
 
+UINT TrayIcon::StateIcon(const mov::SettingsRecord& s) {
+    return static_cast<UINT>(mov::TrayIconForState(s.Change, s.WrightButton));
+}
+
 BOOL TrayIcon::Set(UINT iconId, DWORD op, int iconOn) {
     const mov::TrayStep step = mov::PlanTrayUpdate(shown_, iconOn, static_cast<mov::TrayOp>(op));
     if (!step.callShell) {

@@ -1,6 +1,7 @@
 // The view's notification-area icon: adds, changes or removes it as IconOn and the state ask.
 #pragma once
 #include <windows.h>
+#include "settings/settings_record.h"
 
 class TrayIcon {
 public:
@@ -9,6 +10,8 @@ public:
     // Shell restarts (and a taskbar that comes up after a hidden start) announce themselves
     // with this message to every top-level window.
     static UINT TaskbarCreatedMessage();
+    // The image that tells the settings' state (Change and WrightButton).
+    static UINT StateIcon(const mov::SettingsRecord& s);
 
     // `owner` receives the icon's mouse messages; the images come from `module`'s resources.
     void Attach(HWND owner, HINSTANCE module) { owner_ = owner; module_ = module; }

@@ -195,7 +195,7 @@ TEST_F(DesktopWriterTest, WriteDesktopValueSkipsEmptyTexts) {
 }
 
 // What the writer reported, in order.
-struct Reports : mov::DesktopReport {
+struct Reports : mov::EngineEvents {
     std::vector<bool> seen;
     void PaperRemovedChanged(bool removed) override { seen.push_back(removed); }
 };

@@ -12,6 +12,7 @@
 #include "collection/list_boxes.h"
 #include "ui/movani32_doc.h"
 #include "settings/registry_paths.h"
+#include "engine_access.h"
 #include "test_support.h"
 #include "ui/main_frame.h"
 #include "ui/movani32_view.h"
@@ -54,7 +55,7 @@ protected:
         s().BMPSort = 1;
         s().SysWallpaperOriginX = "0";
         view_->OnInitialUpdate();
-        FillPropertyPages(*view_, p1_, p2_, p3_);
+        FillPropertyPages(view_->parts(), p1_, p2_, p3_);
     }
     void TearDown() override {
         DestroyWindow(frame_.hwnd());
@@ -76,7 +77,7 @@ protected:
     void Take(bool ok) {
         testsupport::CountingClock clock(0);
         testsupport::ClockScope scope(clock);
-        TakePropertyPages(*view_, p1_, p2_, p3_, ok);
+        TakePropertyPages(view_->parts(), p1_, p2_, p3_, ok);
     }
 
     std::string savedTile_, savedOrigin_;
@@ -89,13 +90,13 @@ protected:
 };
 
 TEST_F(PropertyCommandTest, CancelWithoutApplyTakesNothingButAnAppliedPageIsTaken) {
-    view_->countdown = 60;
+    mov::EngineTestAccess::SetCountdown(*view_->engine(), 60);
     p1_.interval = 1;
     p2_.inactive = 1;
     p3_.activeDeskTopMode = 0;
     Take(false);
     EXPECT_EQ(s().Interval, 10);
-    EXPECT_EQ(view_->countdown, 60);
+    EXPECT_EQ(view_->engine()->countdown(), 60);
     EXPECT_EQ(s().Inactive, 0);
 
     p2_.applied = 1;
@@ -103,22 +104,22 @@ TEST_F(PropertyCommandTest, CancelWithoutApplyTakesNothingButAnAppliedPageIsTake
     EXPECT_EQ(s().Interval, 10);
     EXPECT_EQ(s().Inactive, 1);
     EXPECT_EQ(s().ActiveDeskTopMode, 2);
-    EXPECT_EQ(view_->delayedStart, 2);
+    EXPECT_EQ(view_->engine()->delayedStart(), 2);
     EXPECT_EQ(testsupport::RegText(HKEY_CURRENT_USER, mov::kSpecialKey, "Inactive"), "ScreenSaver");
 }
 
 TEST_F(PropertyCommandTest, ALowerIntervalShortensTheCountdownAHigherOneDoesNot) {
-    view_->countdown = 69;
+    mov::EngineTestAccess::SetCountdown(*view_->engine(), 69);
     p1_.interval = 3;
     Take(true);
-    EXPECT_EQ(view_->reload, 27);
-    EXPECT_EQ(view_->countdown, 27);
+    EXPECT_EQ(view_->engine()->reload(), 27);
+    EXPECT_EQ(view_->engine()->countdown(), 27);
 
-    view_->countdown = 20;
+    mov::EngineTestAccess::SetCountdown(*view_->engine(), 20);
     p1_.interval = 10;
     Take(true);
-    EXPECT_EQ(view_->reload, 69);
-    EXPECT_EQ(view_->countdown, 20);
+    EXPECT_EQ(view_->engine()->reload(), 69);
+    EXPECT_EQ(view_->engine()->countdown(), 20);
 }
 
 TEST_F(PropertyCommandTest, FileListIsSortedByNameExceptInTheSecondRandomMode) {

@@ -10,6 +10,7 @@
 #include "collection_fixture.h"
 #include "settings/busy_flag.h"
 #include "settings/settings_codes.h"
+#include "engine_access.h"
 #include "test_support.h"
 #include "ui/main_frame.h"
 #include "ui/movani32_doc.h"
@@ -61,7 +62,7 @@ protected:
         view = v.get();
         frame.SetViewAndDocument(std::move(v), &doc);
         view->OnInitialUpdate();
-        KillTimer(view->hwnd(), view->timerId);  // no tick may interfere
+        KillTimer(view->hwnd(), view->engine()->timerId());  // no tick may interfere
         frame.ActivateFrame(SW_SHOWNORMAL);
         frame.SetReady();
     }
@@ -80,7 +81,7 @@ protected:
         HMENU sys = GetSystemMenu(frame.hwnd(), FALSE);
         GetMenuStringA(sys, ID_STOP_GO, entry, sizeof entry, MF_BYCOMMAND);
         const bool checked = GetMenuState(sys, ID_STOP_GO, MF_BYCOMMAND) & MF_CHECKED;
-        return std::to_string(doc.settings.Change) + " " + std::to_string(view->rememberedMode) + " " + caption +
+        return std::to_string(doc.settings.Change) + " " + std::to_string(view->engine()->rememberedMode()) + " " + caption +
                " " + entry + (checked ? "[x] " : "[ ] ") + std::to_string(view->lastIcon);
     }
     std::string Position() const {
@@ -165,11 +166,11 @@ TEST_F(ViewCommandsTest, DoubleClicksEnterAGroupAndPickAFile) {
     DoubleClick(IDC_GROUP_LIST);
     EXPECT_EQ(Position(), "0/0 a1.bmp");
     mov::LbSelect(view->hwnd(), IDC_FILE_LIST, 1);
-    view->countdown = 3;
+    mov::EngineTestAccess::SetCountdown(*view->engine(), 3);
     DoubleClick(IDC_FILE_LIST);
     EXPECT_EQ(Position(), "0/1 a2.bmp");
-    EXPECT_EQ(view->countdown, view->reload);
-    EXPECT_EQ(view->timerPeriod, 10000u);
+    EXPECT_EQ(view->engine()->countdown(), view->engine()->reload());
+    EXPECT_EQ(view->engine()->timerPeriod(), 10000u);
     char text[32] = {};
     GetDlgItemTextA(view->hwnd(), IDC_COUNTDOWN, text, sizeof text);
     EXPECT_STREQ(text, "3600 sec.");  // 369 ticks of 10 s, less the last ten seconds' ninety
@@ -197,11 +198,11 @@ void CALLBACK ReadMenu(HWND, UINT, UINT_PTR, DWORD) {
 
 TEST_F(ViewCommandsTest, TrayButtonsRunTheirPairAndTheMenu) {
     Tray(WM_RBUTTONDOWN);  // "Next": the next tick shows the following picture
-    EXPECT_EQ(view->countdown, 1);
-    EXPECT_EQ(view->timerPeriod, 100u);
+    EXPECT_EQ(view->engine()->countdown(), 1);
+    EXPECT_EQ(view->engine()->timerPeriod(), 100u);
     Tray(WM_LBUTTONDOWN);  // "Previous" within the group, shown by the next tick
     EXPECT_EQ(doc.positions.BmpPos, 0);
-    EXPECT_EQ(view->countdown, -2);
+    EXPECT_EQ(view->engine()->countdown(), -2);
     Tray(WM_MOUSEMOVE);
     Tray(WM_LBUTTONUP);
 

@@ -102,19 +102,19 @@ protected:
         view->clock = &clock;
         frame.SetViewAndDocument(std::move(v), &doc);
         view->OnInitialUpdate();
-        KillTimer(view->hwnd(), view->timerId);  // the test gives the ticks
+        KillTimer(view->hwnd(), view->engine()->timerId());  // the test gives the ticks
     }
     void Tick() {
-        clock.tickMs += view->timerPeriod;
-        SendMessageA(view->hwnd(), WM_TIMER, view->timerId, 0);
+        clock.tickMs += view->engine()->timerPeriod();
+        SendMessageA(view->hwnd(), WM_TIMER, view->engine()->timerId(), 0);
     }
     // Ticks until `untilMs` of timer time; returns how many change points passed.
     int RunUntil(uint64_t untilMs) {
         int points = 0;
-        while (clock.tickMs + view->timerPeriod <= untilMs) {
-            const bool atChange = view->countdown == 1;
+        while (clock.tickMs + view->engine()->timerPeriod() <= untilMs) {
+            const bool atChange = view->engine()->countdown() == 1;
             Tick();
-            if (atChange && view->countdown == view->reload) ++points;
+            if (atChange && view->engine()->countdown() == view->engine()->reload()) ++points;
         }
         return points;
     }
@@ -229,7 +229,7 @@ TEST_F(WallpaperTimerTest, NoModeChangesOnlyWhenAsked) {
     Start(mov::kChangeNo);
     RunUntil(12 * kHour);
     EXPECT_TRUE(view->titles.empty());
-    EXPECT_EQ(view->countdown, -1);
+    EXPECT_EQ(view->engine()->countdown(), -1);
     Command(ID_NEXT);
     Tick();
     EXPECT_EQ(Titles(), std::vector<std::string>{A(2)});
@@ -244,11 +244,11 @@ TEST_F(WallpaperTimerTest, NextAndPreviousWrapAroundBothWays) {
     Start(mov::kChangeAuto);
     Tick();  // shows a1
     Command(ID_PREV);  // first file of the first group: the last file of the last group
-    EXPECT_EQ(view->countdown, -1);
-    EXPECT_EQ(view->timerPeriod, 100u);
+    EXPECT_EQ(view->engine()->countdown(), -1);
+    EXPECT_EQ(view->engine()->timerPeriod(), 100u);
     Tick();
     Command(ID_PREV);
-    EXPECT_EQ(view->countdown, -2);
+    EXPECT_EQ(view->engine()->countdown(), -2);
     Tick();
     Command(ID_NEXT);
     Tick();
@@ -257,8 +257,8 @@ TEST_F(WallpaperTimerTest, NextAndPreviousWrapAroundBothWays) {
     Command(ID_NEXT);  // last of the last group: the first of the first
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), C(2), C(1), C(2), A(1), A(2)}));
-    EXPECT_EQ(view->countdown, view->reload);
-    EXPECT_EQ(view->timerPeriod, 10000u);
+    EXPECT_EQ(view->engine()->countdown(), view->engine()->reload());
+    EXPECT_EQ(view->engine()->timerPeriod(), 10000u);
     EXPECT_EQ(Countdown(), "3600 sec.");
     // Every change shows the "changing" image first and the state's image after.
     const std::vector<unsigned> one = {IDI_TRAY_CHANGING, IDI_TRAY_NEXT};
@@ -304,17 +304,17 @@ TEST_F(WallpaperTimerTest, ScreenSaverHoldsTheCountdownButNotNext) {
     Tick();
     HWND saver = MakeTopWindow("WindowsScreenSaverClass");
     ASSERT_TRUE(saver);
-    const int before = view->countdown;
+    const int before = view->engine()->countdown();
     RunUntil(clock.tickMs + 2 * kHour);
-    EXPECT_EQ(view->countdown, before);
+    EXPECT_EQ(view->engine()->countdown(), before);
     Command(ID_NEXT);
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2)}));
     RunUntil(clock.tickMs + 2 * kHour);
-    EXPECT_EQ(view->countdown, view->reload);
+    EXPECT_EQ(view->engine()->countdown(), view->engine()->reload());
     DestroyWindow(saver);
     Tick();
-    EXPECT_EQ(view->countdown, view->reload - 1);
+    EXPECT_EQ(view->engine()->countdown(), view->engine()->reload() - 1);
 }
 
 TEST_F(WallpaperTimerTest, MaximisedWindowInFrontHoldsEvenNext) {
@@ -327,13 +327,13 @@ TEST_F(WallpaperTimerTest, MaximisedWindowInFrontHoldsEvenNext) {
     SetForegroundWindow(front);
     ASSERT_EQ(GetForegroundWindow(), front);
     view->icons.clear();
-    const int before = view->countdown;
+    const int before = view->engine()->countdown();
     Tick();
     Tick();
     Command(ID_NEXT);
     Tick();
     Tick();
-    EXPECT_EQ(view->countdown, 1);  // Next is waiting
+    EXPECT_EQ(view->engine()->countdown(), 1);  // Next is waiting
     EXPECT_EQ(Titles(), std::vector<std::string>{A(1)});
     EXPECT_EQ(view->icons, std::vector<unsigned>{IDI_TRAY_MAXIMIZED});  // shown once
     ShowWindow(front, SW_RESTORE);
@@ -348,15 +348,15 @@ TEST_F(WallpaperTimerTest, StopThenNextChangesOnceAndStandsAgain) {
     Start(mov::kChangeAuto);
     Tick();
     doc.settings.Change = mov::kChangeNo;  // what the stop command does
-    const int held = view->countdown;
+    const int held = view->engine()->countdown();
     RunUntil(clock.tickMs + 3 * kHour);
-    EXPECT_EQ(view->countdown, held);
+    EXPECT_EQ(view->engine()->countdown(), held);
     Command(ID_NEXT);
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2)}));
     RunUntil(clock.tickMs + 3 * kHour);
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2)}));
-    EXPECT_EQ(view->countdown, view->reload);
+    EXPECT_EQ(view->engine()->countdown(), view->engine()->reload());
 }
 
 }  // namespace
@@ -437,7 +437,7 @@ TEST_F(WallpaperTimerTest, NextSentDuringAChangeIsQueuedNotLost) {
     Command(ID_NEXT);
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2)}));
-    EXPECT_EQ(view->countdown, view->reload);  // the change ended as usual
+    EXPECT_EQ(view->engine()->countdown(), view->engine()->reload());  // the change ended as usual
     MSG m{};
     ASSERT_TRUE(PeekMessageA(&m, frame.hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(LOWORD(m.wParam), ID_NEXT);
@@ -477,9 +477,9 @@ TEST_F(WallpaperTimerTest, WhatArrivesInsideAChangesMessageBoxWaitsForItsEnd) {
         int dispatched = -1, tickCounted = -1;
         view->duringCycle = [&] {
             SendMessageA(row.msg == WM_CLOSE ? frame.hwnd() : view->hwnd(), row.msg, row.wp, 0);
-            const int before = view->countdown;
-            SendMessageA(view->hwnd(), WM_TIMER, view->timerId, 0);
-            tickCounted = before - view->countdown;
+            const int before = view->engine()->countdown();
+            SendMessageA(view->hwnd(), WM_TIMER, view->engine()->timerId(), 0);
+            tickCounted = before - view->engine()->countdown();
             dispatched = 0;
             MSG m;
             while (dispatched < 50 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
