@@ -27,7 +27,7 @@ run_case() {
   set_mode Adjust REG_SZ "$3"
   start_movani
   local t=() i
-  for ((i = 0; i < RUNS; i++)); do t+=("$(movwin timed 32774)"); done
+  for ((i = 0; i < RUNS; i++)); do t+=("$(movbench timed 32774)"); done
   quit_movani
   TOTAL=$(median "${t[@]}")
   printf '%-22s Next to caption: median %8.1f ms  (runs: %s)\n' "$1" "$TOTAL" "${t[*]}"
@@ -35,7 +35,7 @@ run_case() {
 
 jpeg=() fit=() dbig=() dfit=()
 for ((i = 0; i < RUNS; i++)); do
-  read -r _ j _ f _ db _ df < <("$WINELOADER" "$BIN/movwin.exe" outside "$(winpath "$DATA/a.jpg")" \
+  read -r _ j _ f _ db _ df < <("$WINELOADER" "$BIN/movbench.exe" outside "$(winpath "$DATA/a.jpg")" \
     "$(winpath "$DATA/out/a.bmp")" "$(winpath "$DATA/out/a2.bmp")" | tr -d '\r')
   jpeg+=("$j"); fit+=("$f"); dbig+=("$db"); dfit+=("$df")
 done

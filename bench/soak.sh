@@ -26,7 +26,7 @@ rm -rf "${temp:?}"/*
 if [ "$PHASES" = all ]; then
   start_movani
   t0=$SECONDS
-  movwin soak "$N"
+  movbench soak "$N"
   echo "$N changes in $((SECONDS - t0)) s"
   echo "TEMP afterwards: $(cd "$temp" && ls -A | tr '\n' ' ')"
 fi
@@ -35,9 +35,9 @@ fi
 # memory as Linux counts it (Private_Dirty) after 100 changes and after N.
 private_kb() { awk '/^Private_Dirty:/ { print $2 }' "/proc/$MOVANI_PID/smaps_rollup"; }
 soak_phase() {  # WHAT
-  movwin soak 100 >/dev/null || { echo "$1: a change did not come" >&2; return 1; }
+  movbench soak 100 >/dev/null || { echo "$1: a change did not come" >&2; return 1; }
   local at100; at100=$(private_kb)
-  movwin soak $((N - 100)) >/dev/null || { echo "$1: a change did not come" >&2; return 1; }
+  movbench soak $((N - 100)) >/dev/null || { echo "$1: a change did not come" >&2; return 1; }
   local atn; atn=$(private_kb)
   echo "$1: private memory $at100 kB after 100 changes, $atn kB after $N: $((atn - at100)) kB more"
 }
@@ -62,7 +62,7 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 ( cd "$BIN" && exec "$WINELOADER" empty_window.exe ) &
 EMPTY_PID=$!
 trap 'kill "$EMPTY_PID" 2>/dev/null; stop_all' EXIT
-wb_wait_until 60 "$WINELOADER" "$BIN/movwin.exe" resources MovBenchEmpty >/dev/null
+wb_wait_until 60 "$WINELOADER" "$BIN/movbench.exe" resources MovBenchEmpty >/dev/null
 quit_movani
 start_movani
 sleep 5  # let start-up settle before the idle minute
@@ -70,7 +70,7 @@ a0=$(cpu_ticks "$MOVANI_PID"); e0=$(cpu_ticks "$EMPTY_PID")
 sleep 60
 a1=$(cpu_ticks "$MOVANI_PID"); e1=$(cpu_ticks "$EMPTY_PID")
 hz=$(getconf CLK_TCK)
-echo "idle Movani32:     $(movwin resources)  cpu $(awk -v t=$((a1 - a0)) -v h="$hz" 'BEGIN{printf "%.2f s/min", t/h}')"
-echo "idle empty window: $(movwin resources MovBenchEmpty)  cpu $(awk -v t=$((e1 - e0)) -v h="$hz" 'BEGIN{printf "%.2f s/min", t/h}')"
+echo "idle Movani32:     $(movbench resources)  cpu $(awk -v t=$((a1 - a0)) -v h="$hz" 'BEGIN{printf "%.2f s/min", t/h}')"
+echo "idle empty window: $(movbench resources MovBenchEmpty)  cpu $(awk -v t=$((e1 - e0)) -v h="$hz" 'BEGIN{printf "%.2f s/min", t/h}')"
 quit_movani
 kill "$EMPTY_PID" 2>/dev/null || true

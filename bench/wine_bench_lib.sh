@@ -8,7 +8,7 @@ export MOV_WINEPREFIX="$MOV_BUILD/wineprefix-bench-$MOV_WINE_ARCH"
 wb_start
 BIN="$MOV_BUILD/$MOV_WINE_ARCH/bin"
 cmake --build "$MOV_BUILD/$MOV_WINE_ARCH" >/dev/null
-cmake --build "$MOV_BUILD/$MOV_WINE_ARCH" --target empty_window >/dev/null
+cmake --build "$MOV_BUILD/$MOV_WINE_ARCH" --target empty_window movbench >/dev/null
 KEY='HKCU\Software\Farnwick\MovAni32'
 MOVANI_PID=
 stop_all() {
@@ -19,6 +19,7 @@ trap stop_all EXIT
 
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
 movwin() { "$WINELOADER" "$BIN/movwin.exe" "$@" | tr -d '\r'; }
+movbench() { "$WINELOADER" "$BIN/movbench.exe" "$@" | tr -d '\r'; }
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
 # set_groups PATH...: the groups, positions at the start of the first.
