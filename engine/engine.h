@@ -7,7 +7,6 @@
 #include "engine/change_cycle.h"
 #include "engine/desktop_writer.h"
 #include "engine/engine_events.h"
-#include "engine/engine_state.h"
 #include "engine/wallpaper_timer.h"
 
 namespace mov {
