@@ -26,6 +26,11 @@ HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, in
     return w;
 }
 
+// A window its owner forgot to destroy reaches this object no more.
+Wnd::~Wnd() {
+    if (hwnd_) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+}
+
 bool Wnd::RegisterClassFor(const char* className, HINSTANCE inst, HICON icon, HBRUSH background) {
     WNDCLASSA wc{};
     if (GetClassInfoA(inst, className, &wc)) return true;

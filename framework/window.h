@@ -1,5 +1,6 @@
 // Base of our windows: binds the C++ object to its HWND at WM_NCCREATE and forwards
-// messages to a virtual handler. The object must outlive its window.
+// messages to a virtual handler. The object must outlive its window: its owner destroys the
+// window first.
 #pragma once
 #include <windows.h>
 
@@ -21,7 +22,7 @@ HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, in
 class Wnd {
 public:
     Wnd() = default;
-    virtual ~Wnd() = default;
+    virtual ~Wnd();
     Wnd(const Wnd&) = delete;
     Wnd& operator=(const Wnd&) = delete;
 
