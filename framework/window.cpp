@@ -77,4 +77,28 @@ LRESULT CALLBACK Wnd::StaticProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
 
+int Wnd::RunModal(HWND focus) {
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (owner) EnableWindow(owner, FALSE);
+    ShowWindow(hwnd_, SW_SHOW);
+    if (focus) SetFocus(focus);
+    modalResult_ = 0;
+    MSG msg{};
+    bool quit = false;
+    while (!modalResult_ && hwnd_) {
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        if (IsDialogMessageA(hwnd_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    // The owner first, so activation returns to it.
+    if (owner) EnableWindow(owner, TRUE);
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+    return quit || !modalResult_ ? IDCANCEL : modalResult_;
+}
+
 }  // namespace fw
