@@ -84,12 +84,8 @@ int Wnd::RunModal(HWND focus) {
     if (focus) SetFocus(focus);
     modalResult_ = 0;
     MSG msg{};
-    bool quit = false;
-    while (!modalResult_ && hwnd_) {
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-            quit = true;
-            break;
-        }
+    BOOL got = TRUE;
+    while (!modalResult_ && hwnd_ && (got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
         if (IsDialogMessageA(hwnd_, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
@@ -97,8 +93,8 @@ int Wnd::RunModal(HWND focus) {
     // The owner first, so activation returns to it.
     if (owner) EnableWindow(owner, TRUE);
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
-    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
-    return quit || !modalResult_ ? IDCANCEL : modalResult_;
+    if (got <= 0) PostQuitMessage(static_cast<int>(msg.wParam));
+    return got <= 0 || !modalResult_ ? IDCANCEL : modalResult_;
 }
 
 }  // namespace fw

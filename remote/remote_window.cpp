@@ -3,7 +3,6 @@
 #include "framework/window.h"
 #include "remote/remote_window.h"
 #include "remote/about_box.h"
-#include "remote/buttons.h"
 #include "remote/form_font.h"
 #include "remote/main_program.h"
 #include "remote/translucency.h"
