@@ -54,7 +54,7 @@ CFrameWnd* CSingleDocTemplate::OpenNewDocument(HINSTANCE inst, const std::string
     doc_->SetFileType(GetDocString(inst, 3), GetDocString(inst, 4));
     frame_->SetViewAndDocument(makeView_(), doc_.get());
     if (!doc_->OnNewDocument()) {
-        frame_.reset();
+        CloseAll();
         return nullptr;
     }
     if (CView* v = frame_->GetActiveView()) v->OnInitialUpdate();
@@ -63,7 +63,9 @@ CFrameWnd* CSingleDocTemplate::OpenNewDocument(HINSTANCE inst, const std::string
     return frame_.get();
 }
 
+// The window goes while its object is whole, and takes the view's window with it.
 void CSingleDocTemplate::CloseAll() {
+    if (frame_ && frame_->hwnd()) DestroyWindow(frame_->hwnd());
     frame_.reset();
     doc_.reset();
 }

@@ -7,10 +7,6 @@
 
 namespace fw {
 
-CFrameWnd::~CFrameWnd() {
-    if (hwnd_) DestroyWindow(hwnd_);
-}
-
 bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     RegisterClassFor(kDefaultClass, inst_, LoadIconA(inst_, MAKEINTRESOURCEA(resId_)),
                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));

@@ -1,5 +1,6 @@
 // Frame base: the top-level window made from one resource id (menu, accelerators, title),
-// owning the view and routing commands to it before handling them itself.
+// owning the view and routing commands to it before handling them itself. Its owner destroys
+// the window before the object.
 #pragma once
 #include <windows.h>
 #include <memory>
@@ -15,8 +16,6 @@ class CDocument;
 class CFrameWnd : public Wnd {
 public:
     static constexpr const char* kDefaultClass = "FwFrame";
-
-    ~CFrameWnd() override;
 
     // Creates the window from resource `resId`. `appTitle` ends the caption.
     bool LoadFrame(UINT resId, DWORD style, const std::string& appTitle, HINSTANCE inst);

@@ -51,6 +51,31 @@ void CPropertyPage::SetModified(bool changed) {
     SendMessageA(sheet, changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(hwnd_), 0);
 }
 
+void CPropertyPage::Snapshot() {
+    saved_.clear();
+    for (int* v : kept_) saved_.push_back(*v);
+}
+
+void CPropertyPage::MarkModified() {
+    modified = 1;
+    SetModified(true);
+}
+
+bool CPropertyPage::OnApply() {
+    if (modified) {
+        applied = 1;
+        Snapshot();
+        SetModified(false);
+        modified = 0;
+    }
+    return true;
+}
+
+void CPropertyPage::OnReset() {
+    if (!applied) return;
+    for (size_t i = 0; i < kept_.size() && i < saved_.size(); ++i) *kept_[i] = saved_[i];
+}
+
 bool CPropertyPage::OnSetActive() {
     if (firstActive_) {
         firstActive_ = false;
@@ -88,28 +113,23 @@ INT_PTR CPropertyPage::OnNotify(NMHDR* hdr) {
     return TRUE;
 }
 
-INT_PTR CALLBACK CPropertyPage::DialogProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        auto* psp = reinterpret_cast<PROPSHEETPAGEA_V1*>(lp);
-        auto* self = reinterpret_cast<CPropertyPage*>(psp->lParam);
-        SetWindowLongPtrA(w, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = w;
-        if (self->sheet_) self->sheet_->hwnd_ = GetParent(w);
-        self->UpdateData(false);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(w, DWLP_USER));
-    if (!self) return FALSE;
+INT_PTR CALLBACK CPropertyPage::PageProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    CPropertyPage* self = nullptr;
+    if (msg == WM_INITDIALOG) self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA_V1*>(lp)->lParam);
+    return Dispatch(w, msg, wp, lp, self);
+}
+
+INT_PTR CPropertyPage::DialogProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_INITDIALOG:
+        if (sheet_) sheet_->hwnd_ = GetParent(hwnd_);
+        UpdateData(false);
+        return TRUE;
     case WM_COMMAND:
-        if (!self->showing_) self->OnCommand(LOWORD(wp), HIWORD(wp));
+        if (!showing_) OnCommand(LOWORD(wp), HIWORD(wp));
         return TRUE;
     case WM_NOTIFY:
-        return self->OnNotify(reinterpret_cast<NMHDR*>(lp));
-    case WM_NCDESTROY:
-        self->hwnd_ = nullptr;
-        SetWindowLongPtrA(w, DWLP_USER, 0);
-        return FALSE;
+        return OnNotify(reinterpret_cast<NMHDR*>(lp));
     default:
         return FALSE;
     }
@@ -133,7 +153,7 @@ int CPropertySheet::DoModal(HINSTANCE inst) {
         p.dwFlags = PSP_DEFAULT;
         p.hInstance = inst;
         p.pszTemplate = MAKEINTRESOURCEA(pages_[i]->templateId_);
-        p.pfnDlgProc = &CPropertyPage::DialogProc;
+        p.pfnDlgProc = &CPropertyPage::PageProc;
         p.lParam = reinterpret_cast<LPARAM>(pages_[i]);
         pages_[i]->firstActive_ = true;
     }

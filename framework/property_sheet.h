@@ -2,22 +2,20 @@
 // values with their controls and follow the sheet's OK / Cancel / Apply notices.
 #pragma once
 #include <windows.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 #include "framework/data_exchange.h"
+#include "framework/dialog.h"
 
 namespace fw {
 
 class CPropertySheet;
 
-class CPropertyPage {
+class CPropertyPage : public Dialog {
 public:
     explicit CPropertyPage(UINT templateId) : templateId_(templateId) {}
-    virtual ~CPropertyPage() = default;
-    CPropertyPage(const CPropertyPage&) = delete;
-    CPropertyPage& operator=(const CPropertyPage&) = delete;
 
-    HWND hwnd() const { return hwnd_; }
     UINT templateId() const { return templateId_; }
 
     // Values to controls (save false) or back (save true); false when a value was refused.
@@ -25,7 +23,20 @@ public:
     // Tells the sheet whether this page has changes, which enables or disables Apply.
     void SetModified(bool changed);
 
+    // 1 once the user changed something since the last Apply.
+    int modified = 0;
+    // 1 once Apply took a change: the sheet's owner takes this page even after Cancel.
+    int applied = 0;
+
 protected:
+    // The values Cancel puts back after an Apply: they are copied at each Apply that takes
+    // a change. Pages name them once, in their constructor.
+    void KeepOnApply(std::initializer_list<int*> values) { kept_.assign(values); }
+    // Copies the kept values now.
+    void Snapshot();
+    // A control changed a value: Apply becomes usable.
+    void MarkModified();
+
     virtual void DoDataExchange(DataExchange& dx) { (void)dx; }
     // A control's notice (WM_COMMAND). Not called while values are being shown.
     virtual void OnCommand(UINT id, UINT code) { (void)id; (void)code; }
@@ -33,18 +44,21 @@ protected:
     virtual bool OnSetActive();
     // The page is left, or Apply or OK was pressed: the values are read (false keeps it).
     virtual bool OnKillActive() { return UpdateData(true); }
-    // Apply or OK reached this page.
-    virtual bool OnApply() { return true; }
-    // Cancel.
-    virtual void OnReset() {}
+    // Apply or OK reached this page: a change is taken and its values kept.
+    virtual bool OnApply();
+    // Cancel: the values kept at the last Apply come back.
+    virtual void OnReset();
+    INT_PTR DialogProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     friend class CPropertySheet;
-    static INT_PTR CALLBACK DialogProc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
+    // Binds the page, whose object the sheet's page record carries.
+    static INT_PTR CALLBACK PageProc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR OnNotify(NMHDR* hdr);
 
     UINT templateId_;
-    HWND hwnd_ = nullptr;
+    std::vector<int*> kept_;
+    std::vector<int> saved_;
     CPropertySheet* sheet_ = nullptr;
     bool firstActive_ = true;
     bool showing_ = false;  // values are being written to the controls

@@ -26,6 +26,11 @@ HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, in
     return w;
 }
 
+// A window its owner forgot to destroy reaches this object no more.
+Wnd::~Wnd() {
+    if (hwnd_) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+}
+
 bool Wnd::RegisterClassFor(const char* className, HINSTANCE inst, HICON icon, HBRUSH background) {
     WNDCLASSA wc{};
     if (GetClassInfoA(inst, className, &wc)) return true;
@@ -71,5 +76,25 @@ LRESULT CALLBACK Wnd::StaticProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+int Wnd::RunModal(HWND focus) {
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (owner) EnableWindow(owner, FALSE);
+    ShowWindow(hwnd_, SW_SHOW);
+    if (focus) SetFocus(focus);
+    modalResult_ = 0;
+    MSG msg{};
+    BOOL got = TRUE;
+    while (!modalResult_ && hwnd_ && (got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+        if (IsDialogMessageA(hwnd_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    // The owner first, so activation returns to it.
+    if (owner) EnableWindow(owner, TRUE);
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    if (got <= 0) PostQuitMessage(static_cast<int>(msg.wParam));
+    return got <= 0 || !modalResult_ ? IDCANCEL : modalResult_;
+}
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 // Base of our windows: binds the C++ object to its HWND at WM_NCCREATE and forwards
-// messages to a virtual handler. The object must outlive its window.
+// messages to a virtual handler. The object must outlive its window: its owner destroys the
+// window first.
 #pragma once
 #include <windows.h>
 
@@ -21,7 +22,7 @@ HWND MakeControl(HWND parent, const char* cls, const char* text, DWORD style, in
 class Wnd {
 public:
     Wnd() = default;
-    virtual ~Wnd() = default;
+    virtual ~Wnd();
     Wnd(const Wnd&) = delete;
     Wnd& operator=(const Wnd&) = delete;
 
@@ -37,6 +38,13 @@ public:
     HWND CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
                   int x, int y, int cx, int cy, HWND parent, HMENU menuOrId, HINSTANCE inst);
 
+    // Runs this top-level window modally: its owner disabled, the window shown with `focus`
+    // focused, messages (the dialog keys among them) dispatched until EndModal. The owner is
+    // enabled again before the window hides. Returns EndModal's value, or IDCANCEL when the
+    // program is quitting (the quit is passed on) or the window went away.
+    int RunModal(HWND focus);
+    void EndModal(int result) { modalResult_ = result; }
+
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
@@ -44,6 +52,9 @@ protected:
     virtual void OnNcDestroy() {}
 
     HWND hwnd_ = nullptr;
+
+private:
+    int modalResult_ = 0;
 };
 
 }  // namespace fw

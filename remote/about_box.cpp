@@ -41,31 +41,8 @@ void TAboutBox::CentreOnScreen() {
 }
 
 int TAboutBox::ShowModal() {
-    HWND owner = GetWindow(hwnd_, GW_OWNER);
-    if (owner) EnableWindow(owner, FALSE);
     CentreOnScreen();
-    ShowWindow(hwnd_, SW_SHOW);
-    SetFocus(GetDlgItem(hwnd_, IDOK));
-    modalResult_ = 0;
-    MSG msg{};
-    bool quit = false;
-    while (!modalResult_) {
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-            quit = true;
-            break;
-        }
-        if (IsDialogMessageA(hwnd_, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    // The owner is enabled before this one hides, so activation returns to it.
-    if (owner) EnableWindow(owner, TRUE);
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
-    if (quit) {
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return IDCANCEL;
-    }
-    return modalResult_;
+    return RunModal(GetDlgItem(hwnd_, IDOK));
 }
 
 LRESULT TAboutBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -78,10 +55,10 @@ LRESULT TAboutBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
-        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) modalResult_ = LOWORD(wp);
+        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) EndModal(LOWORD(wp));
         return 0;
     case WM_CLOSE:  // the window lives on, hidden, for the next showing
-        modalResult_ = IDCANCEL;
+        EndModal(IDCANCEL);
         return 0;
     default:
         return Default(msg, wp, lp);

@@ -21,5 +21,4 @@ private:
 
     HICON icon_ = nullptr;
     fw::Font noteFont_;
-    int modalResult_ = 0;
 };

@@ -1,21 +1,22 @@
-// The command ids the main program understands (its command table), and the names that
-// bind the two programs. Nothing else is shared with the main program.
+// The commands the main program understands, by id: its menus, buttons and tray send them,
+// and the remote control sends them from outside, so a number here never changes. Plain
+// defines: the main program's resource script reads them through ui/resource.h.
 #pragma once
 
-namespace rc {
-
-constexpr char kMainClass[] = "MovaniClass";
-constexpr char kMainExe[] = "Movani32.exe";
-
-enum Command : unsigned {
-    ID_PROPERTIES = 32771,
-    ID_NO_PAPER = 32772,
-    ID_NEXT = 32774,
-    ID_PREV = 32775,
-    ID_CENTER_TILE = 32777,
-    ID_STOP = 32781,
-    ID_GO = 32782,
-    ID_APP_EXIT = 57665,
-};
-
-}  // namespace rc
+#define ID_PROPERTIES 32771
+#define ID_NO_PAPER 32772
+#define ID_STOP_GO 32773
+#define ID_NEXT 32774
+#define ID_PREV 32775
+#define ID_DELETE_GROUP 32776
+#define ID_CENTER_TILE 32777
+#define ID_RIGHT_CLICK 32778
+#define ID_REDISPLAY 32779
+#define ID_FIT_SCREEN 32780
+#define ID_STOP 32781
+#define ID_GO 32782
+#define ID_HIDE_FORM 32784
+#define ID_REDISPLAY2 32785
+#define ID_EXIT 32786
+#define ID_MENU_CANCEL 32787
+#define ID_LEFT_CLICK 32788

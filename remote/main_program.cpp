@@ -1,10 +1,13 @@
 // Commands, window states and the start of the main program.
 #include "remote/main_program.h"
-#include "remote/commands.h"
 
 namespace rc {
 
 namespace {
+// The main program's window class and file: what binds the two programs besides the
+// command ids.
+const char kMainClass[] = "MovaniClass";
+const char kMainExe[] = "Movani32.exe";
 const char kBoxCaption[] = "Movリモコン";
 }
 

@@ -48,7 +48,10 @@ public:
     int ExitInstance(int code) override {
         AboutBox = nullptr;
         frmMovRc2 = nullptr;
-        if (about_.hwnd()) DestroyWindow(about_.hwnd());
+        // The windows go while their objects are whole (the remote control's is gone
+        // already unless the start failed).
+        for (HWND w : {about_.hwnd(), remote_.hwnd()})
+            if (w) DestroyWindow(w);
         return code;
     }
 

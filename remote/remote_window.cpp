@@ -3,43 +3,13 @@
 #include "framework/window.h"
 #include "remote/remote_window.h"
 #include "remote/about_box.h"
-#include "remote/commands.h"
 #include "remote/form_font.h"
 #include "remote/main_program.h"
 #include "remote/translucency.h"
 #include <commctrl.h>
 #include <windowsx.h>
-#include <iterator>
 
 namespace {
-
-enum class Act { Start, Send, Show, Close };
-
-struct ButtonSpec {
-    const char* caption;
-    int x, y, cx, cy;
-    const char* hint;
-    Act act;
-    unsigned arg;  // command id or ShowWindow state
-};
-
-// In tab order. Neighbours overlap by a pixel, as the form was drawn.
-const ButtonSpec kButtons[] = {
-    {"ON", 4, 4, 73, 33, "MovAni32を起動", Act::Start, 0},
-    {"OFF", 76, 4, 45, 33, "MovAni32を終了", Act::Send, rc::ID_APP_EXIT},
-    {"No Paper", 4, 36, 117, 25, "壁紙無し", Act::Send, rc::ID_NO_PAPER},
-    {"GO", 28, 64, 69, 21, "再開", Act::Send, rc::ID_GO},
-    {"STOP", 28, 84, 69, 21, "停止", Act::Send, rc::ID_STOP},
-    {"<", 4, 64, 25, 41, "前の壁紙", Act::Send, rc::ID_PREV},
-    {">", 96, 64, 25, 41, "次の壁紙", Act::Send, rc::ID_NEXT},
-    {"Center/Tiled", 4, 108, 117, 21, "中央／並べて", Act::Send, rc::ID_CENTER_TILE},
-    {"SHOW", 4, 128, 61, 25, "元のサイズで表示", Act::Show, SW_SHOWNORMAL},
-    {"HIDE", 64, 128, 57, 25, "MovAni32を隠す", Act::Show, SW_HIDE},
-    {"Property", 4, 152, 61, 29, "プロパティーを設定", Act::Send, rc::ID_PROPERTIES},
-    {"MINIMIZE", 64, 152, 57, 29, "最小化する", Act::Show, SW_MINIMIZE},
-    {"終了", 4, 184, 117, 21, "リモコンを終了する。", Act::Close, 0},
-};
-static_assert(std::size(kButtons) == 13, "one entry per button");
 
 constexpr int kFirstButtonId = 100;
 constexpr UINT kMenuAbout = 200;
@@ -68,10 +38,10 @@ bool TfrmMovRc2::Create(HINSTANCE inst, HICON icon, HFONT font) {
 
 void TfrmMovRc2::CreateButtons(HFONT font) {
     // Created in tab order: the dialog keys follow the z-order.
-    for (size_t i = 0; i < std::size(kButtons); ++i) {
-        const ButtonSpec& b = kButtons[i];
-        buttons_[i] = fw::MakeControl(hwnd_, "BUTTON", b.caption, BS_PUSHBUTTON | WS_TABSTOP,
-                                      kFirstButtonId + static_cast<int>(i), b.x, b.y, b.cx, b.cy, font);
+    for (int i = 0; i < rc::kButtonCount; ++i) {
+        const rc::ButtonSpec& b = rc::kButtons[i];
+        buttons_[i] = fw::MakeControl(hwnd_, "BUTTON", b.caption, BS_PUSHBUTTON | WS_TABSTOP, kFirstButtonId + i,
+                                      b.x, b.y, b.cx, b.cy, font);
     }
 }
 
@@ -80,39 +50,55 @@ void TfrmMovRc2::AddHints() {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, inst, nullptr);
     if (!tooltip_) return;
-    for (size_t i = 0; i < std::size(kButtons); ++i) {
+    for (int i = 0; i < rc::kButtonCount; ++i) {
         if (!buttons_[i]) continue;
         TOOLINFOA ti{};
         ti.cbSize = TTTOOLINFOA_V1_SIZE;
         ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         ti.hwnd = hwnd_;
         ti.uId = reinterpret_cast<UINT_PTR>(buttons_[i]);
-        ti.lpszText = const_cast<char*>(kButtons[i].hint);
+        ti.lpszText = const_cast<char*>(rc::kButtons[i].hint);
         SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
 }
 
 int TfrmMovRc2::ButtonIndex(HWND w) const {
-    for (int i = 0; i < static_cast<int>(std::size(buttons_)); ++i)
+    for (int i = 0; i < rc::kButtonCount; ++i)
         if (w && buttons_[i] == w) return i;
     return -1;
 }
 
 void TfrmMovRc2::OnButton(int index) {
-    const ButtonSpec& b = kButtons[index];
+    const rc::ButtonSpec& b = rc::kButtons[index];
     switch (b.act) {
-    case Act::Start:
+    case rc::Act::Start:
         rc::StartMainProgram(hwnd_);
         break;
-    case Act::Send:
+    case rc::Act::Send:
         rc::SendCommand(b.arg);
         break;
-    case Act::Show:
+    case rc::Act::Show:
         rc::ShowMainWindow(static_cast<int>(b.arg));
         break;
-    case Act::Close:
+    case rc::Act::Close:
         PostMessageA(hwnd_, WM_CLOSE, 0, 0);
         break;
+    }
+}
+
+// Menu entries come without a control; a button's click with its own id; Enter on a
+// focused button as IDOK.
+void TfrmMovRc2::OnCommand(UINT id, UINT code, bool fromControl) {
+    const int button = static_cast<int>(id) - kFirstButtonId;
+    if (id == kMenuAbout && !fromControl) {
+        if (about_) about_->ShowModal();
+    } else if (id == kMenuClose && !fromControl) {
+        PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+    } else if (id == IDOK) {
+        int i = ButtonIndex(GetFocus());
+        if (i >= 0) OnButton(i);
+    } else if (button >= 0 && button < rc::kButtonCount && code == BN_CLICKED) {
+        OnButton(button);
     }
 }
 
@@ -125,21 +111,9 @@ LRESULT TfrmMovRc2::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SHOWWINDOW:
         if (wp) rc::MakeTranslucent(hwnd_);
         return Default(msg, wp, lp);
-    case WM_COMMAND: {
-        UINT id = LOWORD(wp);
-        if (id == kMenuAbout && !lp) {
-            if (about_) about_->ShowModal();
-        } else if (id == kMenuClose && !lp) {
-            PostMessageA(hwnd_, WM_CLOSE, 0, 0);
-        } else if (id == IDOK) {
-            // Enter on a focused button clicks it.
-            int i = ButtonIndex(GetFocus());
-            if (i >= 0) OnButton(i);
-        } else if (id >= kFirstButtonId && id < kFirstButtonId + std::size(kButtons) && HIWORD(wp) == BN_CLICKED) {
-            OnButton(static_cast<int>(id - kFirstButtonId));
-        }
+    case WM_COMMAND:
+        OnCommand(LOWORD(wp), HIWORD(wp), lp != 0);
         return 0;
-    }
     case WM_RBUTTONUP: {  // on the background
         POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         ClientToScreen(hwnd_, &p);

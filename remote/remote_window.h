@@ -2,6 +2,7 @@
 #pragma once
 #include "framework/handle.h"
 #include "framework/window.h"
+#include "remote/buttons.h"
 
 class TAboutBox;
 
@@ -19,11 +20,12 @@ protected:
 private:
     void CreateButtons(HFONT font);
     void AddHints();
+    void OnCommand(UINT id, UINT code, bool fromControl);
     void OnButton(int index);
     void ShowPopup(POINT screen);
     int ButtonIndex(HWND w) const;
 
-    HWND buttons_[13] = {};
+    HWND buttons_[rc::kButtonCount] = {};
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
     fw::Menu popup_;

@@ -1,28 +1,30 @@
 // The About dialog: OK or the close box ends it; nothing is read or written.
-#include "framework/window.h"
 #include "ui/about_box.h"
+#include "framework/dialog.h"
+#include "framework/window.h"
 #include "ui/resource.h"
 
 namespace {
 
-INT_PTR CALLBACK AboutProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
-    switch (msg) {
-    case WM_INITDIALOG:
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
-            EndDialog(dlg, LOWORD(wp));
+class CAboutDlg : public fw::Dialog {
+protected:
+    INT_PTR DialogProc(UINT msg, WPARAM wp, LPARAM) override {
+        switch (msg) {
+        case WM_INITDIALOG:
             return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wp) != IDOK && LOWORD(wp) != IDCANCEL) return FALSE;
+            EndDialog(hwnd_, LOWORD(wp));
+            return TRUE;
+        default:
+            return FALSE;
         }
-        return FALSE;
-    default:
-        return FALSE;
     }
-}
+};
 
 }  // namespace
 
 void ShowAboutBox(HWND owner) {
-    HINSTANCE inst = fw::InstanceOf(owner);
-    DialogBoxParamA(inst, MAKEINTRESOURCEA(IDD_ABOUTBOX), owner, AboutProc, 0);
+    CAboutDlg about;
+    about.DoModal(fw::InstanceOf(owner), IDD_ABOUTBOX, owner);
 }

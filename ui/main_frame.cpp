@@ -99,16 +99,21 @@ void CMainFrame::SendToView(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DROPFILES) {
+    switch (msg) {
+    case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wp));
         return 0;
+    case WM_NCRBUTTONDOWN:
+        if (IsIconic(hwnd_)) SendToView(WM_COMMAND, ID_RIGHT_CLICK, 0);
+        break;
+    case WM_SYSCOMMAND:
+        if (ForwardedSysCommand(wp)) SendToView(WM_COMMAND, wp, 0);
+        break;
+    default:
+        // Registered at run time, so no case label.
+        if (msg != 0 && msg == TrayIcon::TaskbarCreatedMessage()) SendToView(msg, wp, lp);
+        break;
     }
-    if (msg == WM_NCRBUTTONDOWN && IsIconic(hwnd_)) {
-        SendToView(WM_COMMAND, ID_RIGHT_CLICK, 0);
-    } else if (msg == WM_SYSCOMMAND && ForwardedSysCommand(wp)) {
-        SendToView(WM_COMMAND, wp, 0);
-    } else if (msg == TrayIcon::TaskbarCreatedMessage() && msg != 0) {
-        SendToView(msg, wp, lp);
-    }
+    // What the view was told of, the frame handles as usual too.
     return fw::CFrameWnd::WindowProc(msg, wp, lp);
 }

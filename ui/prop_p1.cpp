@@ -1,8 +1,11 @@
-// The mode page: its exchange, the controls that mark it modified, Apply and Cancel.
+// The mode page: its exchange and the controls that mark it modified.
 #include "ui/prop_p1.h"
 #include "ui/resource.h"
 
-CPropP1::CPropP1() : fw::CPropertyPage(IDD_PROP_P1) {}
+// Cancel after an Apply puts these back; the fitting values are not among them.
+CPropP1::CPropP1() : fw::CPropertyPage(IDD_PROP_P1) {
+    KeepOnApply({&interval, &modify, &change, &placement, &tileLength, &tileHeight});
+}
 
 void CPropP1::DoDataExchange(fw::DataExchange& dx) {
     dx.Text(IDC_P1_INTERVAL, interval);
@@ -39,27 +42,5 @@ void CPropP1::OnCommand(UINT id, UINT code) {
     default:
         break;
     }
-    if (!marks) return;
-    modified = 1;
-    SetModified(true);
-}
-
-bool CPropP1::OnApply() {
-    if (modified) {
-        applied = 1;
-        snap_ = Snapshot{interval, modify, change, placement, tileLength, tileHeight};
-        SetModified(false);
-        modified = 0;
-    }
-    return true;
-}
-
-void CPropP1::OnReset() {
-    if (!applied) return;
-    interval = snap_.interval;
-    modify = snap_.modify;
-    change = snap_.change;
-    placement = snap_.placement;
-    tileLength = snap_.tileLength;
-    tileHeight = snap_.tileHeight;
+    if (marks) MarkModified();
 }

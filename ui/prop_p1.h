@@ -18,18 +18,7 @@ public:
     int adBegin = 0;
     int adEnd = 0;
 
-    int modified = 0;
-    int applied = 0;
-
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnCommand(UINT id, UINT code) override;
-    bool OnApply() override;
-    void OnReset() override;
-
-private:
-    // What Cancel puts back after an Apply; the fitting values are not in it.
-    struct Snapshot {
-        int interval = 0, modify = 0, change = 0, placement = 0, tileLength = 0, tileHeight = 0;
-    } snap_;
 };

@@ -2,7 +2,9 @@
 #include "ui/prop_p2.h"
 #include "ui/resource.h"
 
-CPropP2::CPropP2() : fw::CPropertyPage(IDD_PROP_P2) {}
+CPropP2::CPropP2() : fw::CPropertyPage(IDD_PROP_P2) {
+    KeepOnApply({&inactive, &bmpSort, &wrightButton, &delayedAction});
+}
 
 void CPropP2::DoDataExchange(fw::DataExchange& dx) {
     dx.Check(IDC_P2_INACTIVE, inactive);
@@ -23,9 +25,7 @@ void CPropP2::OnCommand(UINT id, UINT code) {
     case IDC_P2_BUTTONS_TILE: case IDC_P2_BUTTONS_HIDE: case IDC_P2_INACTIVE: case IDC_P2_BMP_SORT:
     case IDC_P2_DELAYED: case IDC_P2_JPEG_READ: case IDC_P2_TILE_RIGHT: case IDC_P2_FRONT_MAX:
     case IDC_P2_ICON_ON:
-        if (code != BN_CLICKED) return;
-        modified = 1;
-        SetModified(true);
+        if (code == BN_CLICKED) MarkModified();
         return;
     default:
         return;
@@ -36,22 +36,4 @@ bool CPropP2::OnSetActive() {
     bool ok = fw::CPropertyPage::OnSetActive();
     EnableWindow(GetDlgItem(hwnd(), IDC_P2_JPEG_READ), jpegAvailable == 1);
     return ok;
-}
-
-bool CPropP2::OnApply() {
-    if (modified) {
-        applied = 1;
-        snap_ = Snapshot{inactive, bmpSort, wrightButton, delayedAction};
-        SetModified(false);
-        modified = 0;
-    }
-    return true;
-}
-
-void CPropP2::OnReset() {
-    if (!applied) return;
-    inactive = snap_.inactive;
-    bmpSort = snap_.bmpSort;
-    wrightButton = snap_.wrightButton;
-    delayedAction = snap_.delayedAction;
 }

@@ -17,18 +17,8 @@ public:
     int frontMaxChange = 0;
     int jpegAvailable = 0;  // the JPEG check box is usable only with a reader
 
-    int modified = 0;
-    int applied = 0;
-
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnCommand(UINT id, UINT code) override;
     bool OnSetActive() override;
-    bool OnApply() override;
-    void OnReset() override;
-
-private:
-    struct Snapshot {
-        int inactive = 0, bmpSort = 0, wrightButton = 0, delayedAction = 0;
-    } snap_;
 };

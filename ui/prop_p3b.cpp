@@ -2,7 +2,7 @@
 #include "ui/prop_p3b.h"
 #include "ui/resource.h"
 
-PropP3b::PropP3b() : fw::CPropertyPage(IDD_PROP_P3) {}
+PropP3b::PropP3b() : fw::CPropertyPage(IDD_PROP_P3) { KeepOnApply({&activeDeskTopMode}); }
 
 void PropP3b::KeepReport() {
     report_ = Report{osKind, jpegAvailable, susiePlugIn, lhaAvailable, ieVersion, integrated};
@@ -22,10 +22,10 @@ void PropP3b::OnCommand(UINT id, UINT code) {
     if (code != BN_CLICKED) return;
     switch (id) {
     case IDC_P3_BOTH: case IDC_P3_ACTIVE: case IDC_P3_STANDARD:
-        modified = 1;
+        // The choice is kept at once: Cancel after an Apply leaves the last one clicked.
         UpdateData(true);
-        snapMode_ = activeDeskTopMode;
-        SetModified(true);
+        Snapshot();
+        MarkModified();
         return;
     case IDC_P3_NT35: case IDC_P3_WIN9X: case IDC_P3_WIN2000: case IDC_P3_NT40:
     case IDC_P3_JPEG: case IDC_P3_SUSIE: case IDC_P3_IE3: case IDC_P3_IE4: case IDC_P3_LHA:
@@ -50,18 +50,4 @@ bool PropP3b::OnSetActive() {
     bool usable = ieVersion >= 1 && ieVersion <= 3 && integrated;
     for (int id : {IDC_P3_BOTH, IDC_P3_ACTIVE, IDC_P3_STANDARD}) EnableWindow(GetDlgItem(hwnd(), id), usable);
     return ok;
-}
-
-bool PropP3b::OnApply() {
-    if (modified) {
-        applied = 1;
-        snapMode_ = activeDeskTopMode;
-        SetModified(false);
-        modified = 0;
-    }
-    return true;
-}
-
-void PropP3b::OnReset() {
-    if (applied) activeDeskTopMode = snapMode_;
 }

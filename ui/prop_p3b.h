@@ -18,19 +18,13 @@ public:
     // Copies the report values from the fields above; a click on the report puts them back.
     void KeepReport();
 
-    int modified = 0;
-    int applied = 0;
-
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnCommand(UINT id, UINT code) override;
     bool OnSetActive() override;
-    bool OnApply() override;
-    void OnReset() override;
 
 private:
     struct Report {
         int osKind = 0, jpegAvailable = 0, susiePlugIn = 0, lhaAvailable = 0, ieVersion = 0, integrated = 0;
     } report_;
-    int snapMode_ = 0;
 };

@@ -1,6 +1,6 @@
 // Every id of the main program: resources, commands, controls and the tray icon. Shared by
-// the resource script, the program's code, the remote control and the tests. The
-// framework's standard ids come from its own header.
+// the resource script, the program's code and the tests. The framework's standard ids come
+// from its own header, the commands from the remote control's, which sends them.
 #pragma once
 #include "framework/framework_ids.h"
 
@@ -21,23 +21,7 @@
 #define ID_TRAY_ICON 128
 
 // Commands: the program's vocabulary, and the protocol of the remote control.
-#define ID_PROPERTIES 32771
-#define ID_NO_PAPER 32772
-#define ID_STOP_GO 32773
-#define ID_NEXT 32774
-#define ID_PREV 32775
-#define ID_DELETE_GROUP 32776
-#define ID_CENTER_TILE 32777
-#define ID_RIGHT_CLICK 32778
-#define ID_REDISPLAY 32779
-#define ID_FIT_SCREEN 32780
-#define ID_STOP 32781
-#define ID_GO 32782
-#define ID_HIDE_FORM 32784
-#define ID_REDISPLAY2 32785
-#define ID_EXIT 32786
-#define ID_MENU_CANCEL 32787
-#define ID_LEFT_CLICK 32788
+#include "remote/commands.h"
 
 // Not a command: the window message of the tray icon's mouse events.
 #define WM_TRAY_NOTIFY 32783

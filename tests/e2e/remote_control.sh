@@ -66,32 +66,9 @@ close_remote
 wb_winver winxp MovRC2.exe
 start_remote "$MOV_BIN/MovRC2.exe" "$work/elsewhere"
 expect "window on winxp" "$(rc window | tail -1)" "layered alpha 192"
-expect "buttons in tab order" "$(rc buttons)" "4 4 73 33 tab ON
-76 4 45 33 tab OFF
-4 36 117 25 tab No Paper
-28 64 69 21 tab GO
-28 84 69 21 tab STOP
-4 64 25 41 tab <
-96 64 25 41 tab >
-4 108 117 21 tab Center/Tiled
-4 128 61 25 tab SHOW
-64 128 57 25 tab HIDE
-4 152 61 29 tab Property
-64 152 57 29 tab MINIMIZE
-4 184 117 21 tab 終了"
-expect "hints" "$(rc hints)" "ON	MovAni32を起動
-OFF	MovAni32を終了
-No Paper	壁紙無し
-GO	再開
-STOP	停止
-<	前の壁紙
->	次の壁紙
-Center/Tiled	中央／並べて
-SHOW	元のサイズで表示
-HIDE	MovAni32を隠す
-Property	プロパティーを設定
-MINIMIZE	最小化する
-終了	リモコンを終了する。"
+# The buttons in tab order and their hints, as the remote control's own table gives them.
+rc check buttons || fail "buttons differ from the table"
+rc check hints || fail "hints differ from the table"
 # A hint shows when the mouse rests on its button.
 rc hover "Center/Tiled" >/dev/null || fail "no tooltip over Center/Tiled"
 wb_screenshot "$SHOTS/remote_control.png"

@@ -1,6 +1,8 @@
 // rcwin WHAT: looks at and drives the remote control window (class TfrmMovRc2) from outside.
 //   window          position, client size, border, boxes, caption and transparency
 //   buttons         one line per child in tab order: left top width height tabstop caption
+//   check buttons|hints   compares those lines with the remote control's own button table
+//                   (remote/buttons.h); prints the differences and fails on any
 //   click CAPTION   clicks the button and returns once the remote control has handled it
 //   post CAPTION    clicks the button without waiting (for clicks that open a message box)
 //   hints           one line per tooltip tool: the button's caption TAB its tip text
@@ -14,11 +16,13 @@
 // Texts are printed in the program's code page. Exit 1 when there is no such window or state.
 #include <windows.h>
 #include <commctrl.h>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
+#include "remote/buttons.h"
 
 namespace {
 
@@ -112,14 +116,26 @@ int Window() {
     return 0;
 }
 
-int Buttons() {
+std::string Format(const char* fmt, ...) {
+    char buf[1024];
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(buf, sizeof buf, fmt, args);
+    va_end(args);
+    return buf;
+}
+
+using Lines = std::vector<std::string>;
+
+Lines ButtonLines() {
+    Lines out;
     for (HWND c : Children(gRemote)) {
         RECT r = ClientRectOf(c, gRemote);
         bool tab = (GetWindowLongA(c, GWL_STYLE) & WS_TABSTOP) != 0;
-        std::printf("%ld %ld %ld %ld %s %s\n", r.left, r.top, r.right - r.left, r.bottom - r.top, tab ? "tab" : "-",
-                    Text(c).c_str());
+        out.push_back(Format("%ld %ld %ld %ld %s %s", r.left, r.top, r.right - r.left, r.bottom - r.top,
+                             tab ? "tab" : "-", Text(c).c_str()));
     }
-    return 0;
+    return out;
 }
 
 int Click(const char* caption, bool wait) {
@@ -149,21 +165,21 @@ BOOL CALLBACK FindTooltip(HWND w, LPARAM lp) {
 }
 
 // The tools' texts live in the remote control's memory: the request and its answer are
-// placed there and read back.
-int Hints() {
+// placed there and read back. False when they cannot be read.
+bool HintLines(Lines& out) {
     OwnedBy f{gRemote, nullptr};
     EnumWindows(FindTooltip, reinterpret_cast<LPARAM>(&f));
     if (!f.w) {
         std::fprintf(stderr, "rcwin: no tooltip control\n");
-        return 1;
+        return false;
     }
     DWORD pid = 0;
     GetWindowThreadProcessId(gRemote, &pid);
     HANDLE proc = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!proc) return 1;
+    if (!proc) return false;
     const SIZE_T textOffset = 256, bytes = 4096;
     auto* mem = static_cast<char*>(VirtualAllocEx(proc, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
-    if (!mem) return 1;
+    if (!mem) return false;
     LRESULT count = SendMessageA(f.w, TTM_GETTOOLCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         TOOLINFOA ti{};
@@ -176,11 +192,37 @@ int Hints() {
         ReadProcessMemory(proc, mem, &ti, sizeof ti, nullptr);
         ReadProcessMemory(proc, mem + textOffset, text, sizeof text - 1, nullptr);
         HWND tool = (ti.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(ti.uId) : nullptr;
-        std::printf("%s\t%s\n", tool ? Text(tool).c_str() : "(not a window)", text);
+        out.push_back((tool ? Text(tool) : std::string("(not a window)")) + "\t" + text);
     }
     VirtualFreeEx(proc, mem, 0, MEM_RELEASE);
     CloseHandle(proc);
+    return true;
+}
+
+int Print(const Lines& lines) {
+    for (const std::string& l : lines) std::printf("%s\n", l.c_str());
     return 0;
+}
+
+// The live lines against those the table gives; every line that differs is printed.
+int Check(const char* what) {
+    Lines live, want;
+    const bool buttons = !std::strcmp(what, "buttons");
+    if (buttons)
+        live = ButtonLines();
+    else if (!HintLines(live))
+        return 1;
+    for (const rc::ButtonSpec& b : rc::kButtons)
+        want.push_back(buttons ? Format("%d %d %d %d tab %s", b.x, b.y, b.cx, b.cy, b.caption)
+                               : std::string(b.caption) + "\t" + b.hint);
+    int bad = 0;
+    for (size_t i = 0; i < live.size() || i < want.size(); ++i) {
+        const std::string got = i < live.size() ? live[i] : "(none)", wanted = i < want.size() ? want[i] : "(none)";
+        if (got == wanted) continue;
+        std::printf("%zu: got '%s', wanted '%s'\n", i + 1, got.c_str(), wanted.c_str());
+        bad = 1;
+    }
+    return bad;
 }
 
 // The mouse rests on the button until its tooltip shows; prints the tip's screen rectangle.
@@ -279,10 +321,12 @@ int main(int argc, char** argv) {
     }
     const char* what = argc > 1 ? argv[1] : "window";
     if (!std::strcmp(what, "window")) return Window();
-    if (!std::strcmp(what, "buttons")) return Buttons();
+    if (!std::strcmp(what, "buttons")) return Print(ButtonLines());
+    if (!std::strcmp(what, "check") && argc > 2) return Check(argv[2]);
     if (!std::strcmp(what, "click") && argc > 2) return Click(argv[2], true);
     if (!std::strcmp(what, "post") && argc > 2) return Click(argv[2], false);
-    if (!std::strcmp(what, "hints")) return Hints();
+    Lines hints;
+    if (!std::strcmp(what, "hints")) return HintLines(hints) ? Print(hints) : 1;
     if (!std::strcmp(what, "hover") && argc > 2) return Hover(argv[2]);
     if (!std::strcmp(what, "rclick") && argc > 2) return RightClick(argv[2]);
     if (!std::strcmp(what, "menu") && argc > 2) return Menu(argv[2]);

@@ -66,7 +66,10 @@ protected:
         frame.ActivateFrame(SW_SHOWNORMAL);
         frame.SetReady();
     }
-    void TearDown() override { collectiontest::ClearGroupKey(); }
+    void TearDown() override {
+        collectiontest::ClearGroupKey();
+        DestroyWindow(frame.hwnd());
+    }
 
     void Send(UINT id) { SendMessageA(frame.hwnd(), WM_COMMAND, id, 0); }
     void Tray(UINT mouseEvent) { SendMessageA(view->hwnd(), WM_TRAY_NOTIFY, ID_TRAY_ICON, mouseEvent); }

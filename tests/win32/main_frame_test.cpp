@@ -57,6 +57,7 @@ protected:
         view_ = view.get();
         frame_.SetViewAndDocument(std::move(view), &doc_);
     }
+    void TearDown() override { DestroyWindow(hwnd()); }
     HWND hwnd() const { return frame_.hwnd(); }
 
     CMovani32Doc doc_;

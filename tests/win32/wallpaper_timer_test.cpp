@@ -90,6 +90,7 @@ protected:
     void TearDown() override {
         SetCurrentDirectoryA(startDir_);
         collectiontest::ClearGroupKey();
+        DestroyWindow(frame.hwnd());
     }
 
     // Builds the window and starts the view as the program does.
