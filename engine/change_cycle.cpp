@@ -1,5 +1,5 @@
-// The change cycle and its selection moves.
-#include "engine/change_cycle.h"
+// One change of the engine, and the selection moves that lead to it.
+#include "engine/engine.h"
 #include "collection/file_kind.h"
 #include "collection/group_store.h"
 #include "collection/list_boxes.h"
@@ -35,29 +35,29 @@ void RemoveMemberFolders(const std::string& temp, const std::string& entry) {
 
 }  // namespace
 
-void ChangeCycle::ArmTimer(unsigned periodMs) {
-    p_.state.timerPeriod = periodMs;
-    SetTimer(p_.lists, static_cast<UINT_PTR>(p_.state.timerId), periodMs, nullptr);
+void Engine::ArmTimer(unsigned periodMs) {
+    st_.timerPeriod = periodMs;
+    SetTimer(lists_, static_cast<UINT_PTR>(st_.timerId), periodMs, nullptr);
 }
 
-void ChangeCycle::WaitForScan() { p_.scan.WaitUntilDone(kMaxScanWaits); }
+void Engine::WaitForScan() { scan_.WaitUntilDone(kMaxScanWaits); }
 
-void ChangeCycle::ScanGroup(int group, int keepSeed) {
-    LbSelect(p_.lists, IDC_GROUP_LIST, group);
-    p_.scan.Scan(keepSeed);
+void Engine::ScanGroup(int group, int keepSeed) {
+    LbSelect(lists_, IDC_GROUP_LIST, group);
+    scan_.Scan(keepSeed);
     WaitForScan();
 }
 
-void ChangeCycle::CopyToWorkBitmap(std::string& current) {
-    const std::string work = WorkBitmapPath(p_.settings);
+void Engine::CopyToWorkBitmap(std::string& current) {
+    const std::string work = WorkBitmapPath(s_);
     SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
     CopyFileA(current.c_str(), work.c_str(), FALSE);
     current = work;
     SetFileAttributesA(work.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-void ChangeCycle::PrepareArchiveMember(const std::string& archive, const std::string& entry, Prepared& out) {
-    const SettingsRecord& s = p_.settings;
+void Engine::PrepareArchiveMember(const std::string& archive, const std::string& entry, Prepared& out) {
+    const SettingsRecord& s = s_;
     out.archive = 1;
     // A list line that could name a file outside the work folder is never unpacked, moved
     // or deleted, nor handed to the desktop.
@@ -91,8 +91,8 @@ void ChangeCycle::PrepareArchiveMember(const std::string& archive, const std::st
     }
 }
 
-void ChangeCycle::PrepareFolderEntry(const std::string& folder, const std::string& entry, Prepared& out) {
-    const SettingsRecord& s = p_.settings;
+void Engine::PrepareFolderEntry(const std::string& folder, const std::string& entry, Prepared& out) {
+    const SettingsRecord& s = s_;
     if (IsShortcutName(entry)) {
         // Named by its folder, so the current directory does not matter.
         const ShortcutTarget t = ResolveShortcut(folder + "\\" + entry, s.OsKind);
@@ -112,11 +112,11 @@ void ChangeCycle::PrepareFolderEntry(const std::string& folder, const std::strin
     }
 }
 
-ChangeCycle::Prepared ChangeCycle::Prepare(int group, const std::string& entry) {
+Engine::Prepared Engine::Prepare(int group, const std::string& entry) {
     Prepared out;
     out.current = entry;
-    const CDirObj& obj = p_.groups.at(group);
-    const std::string listed = LbText(p_.lists, IDC_GROUP_LIST, group);
+    const CDirObj& obj = groups_.at(group);
+    const std::string listed = LbText(lists_, IDC_GROUP_LIST, group);
     if (obj.archive != 0) {
         if (IsArchiveName(listed)) PrepareArchiveMember(listed, entry, out);
     } else {
@@ -125,46 +125,46 @@ ChangeCycle::Prepared ChangeCycle::Prepare(int group, const std::string& entry) 
     return out;
 }
 
-void ChangeCycle::Run() {
+void Engine::Run() {
     BusyScope busy(*this);
     HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    p_.events.Changing();
-    Positions& pos = p_.positions;
-    const int files = LbCount(p_.lists, IDC_FILE_LIST);
+    events_.Changing();
+    Positions& pos = pos_;
+    const int files = LbCount(lists_, IDC_FILE_LIST);
     bool wrote = false;
     if (files > 0) {
         if (pos.DirPos < 0) pos.DirPos = 0;
         if (pos.BmpPos >= files || pos.BmpPos < 0) pos.BmpPos = 0;
         // A group index the list does not hold has nothing to show.
-        if (pos.DirPos < p_.groups.size()) {
-            LbSelect(p_.lists, IDC_FILE_LIST, pos.BmpPos);
-            const Prepared prep = Prepare(pos.DirPos, LbText(p_.lists, IDC_FILE_LIST, pos.BmpPos));
+        if (pos.DirPos < groups_.size()) {
+            LbSelect(lists_, IDC_FILE_LIST, pos.BmpPos);
+            const Prepared prep = Prepare(pos.DirPos, LbText(lists_, IDC_FILE_LIST, pos.BmpPos));
             if (prep.show) {
-                p_.writer.ApplyWallpaper(prep.current, prep.title, prep.archive);
-                SavePositions(p_.groups, pos);
-                p_.events.ShowingPicture(prep.title);
+                writer_.ApplyWallpaper(prep.current, prep.title, prep.archive);
+                SavePositions(groups_, pos);
+                events_.ShowingPicture(prep.title);
                 wrote = true;
             }
         }
     }
-    p_.writer.CompleteChange(wrote);
-    p_.events.ChangeEnded();
+    writer_.CompleteChange(wrote);
+    events_.ChangeEnded();
     SetCursor(before);
 }
 
-void ChangeCycle::SelectionStep() {
+void Engine::SelectionStep() {
     BusyScope busy(*this);
-    EngineState& st = p_.state;
-    Positions& pos = p_.positions;
+    State& st = st_;
+    Positions& pos = pos_;
     SelectionInput in;
-    in.change = p_.settings.Change;
+    in.change = s_.Change;
     in.forced = st.forced;
-    in.delayedAction = p_.settings.DelayedAction;
+    in.delayedAction = s_.DelayedAction;
     in.delayedStart = st.delayedStart;
     in.dirPos = pos.DirPos;
     in.bmpPos = pos.BmpPos;
-    in.groups = p_.groups.size();
-    in.files = LbCount(p_.lists, IDC_FILE_LIST);
+    in.groups = groups_.size();
+    in.files = LbCount(lists_, IDC_FILE_LIST);
     const bool draws = in.change == kChangeRand && in.forced == 0;
     const SelectionPlan plan = PlanSelection(in, draws ? TheRand().Next() : 0);
 
@@ -172,7 +172,7 @@ void ChangeCycle::SelectionStep() {
     pos.DirPos = plan.dirPos;
     pos.BmpPos = plan.bmpPos;
     if (plan.rescan) ScanGroup(pos.DirPos, 0);
-    const int files = LbCount(p_.lists, IDC_FILE_LIST);
+    const int files = LbCount(lists_, IDC_FILE_LIST);
     if (plan.random) {
         pos.BmpPos = RandomIndex(files, TheRand().Next());
     } else {
@@ -183,27 +183,27 @@ void ChangeCycle::SelectionStep() {
             return;
         }
     }
-    LbSelect(p_.lists, IDC_GROUP_LIST, pos.DirPos);
+    LbSelect(lists_, IDC_GROUP_LIST, pos.DirPos);
     Run();
     st.countdown = st.reload;
     st.forced = 0;
     ArmTimer(10000);
 }
 
-void ChangeCycle::Next() {
-    p_.state.countdown = 1;
+void Engine::Next() {
+    st_.countdown = 1;
     ArmTimer(100);
-    p_.state.forced = 1;
+    st_.forced = 1;
 }
 
-void ChangeCycle::Previous() {
+void Engine::Previous() {
     BusyScope busy(*this);
-    EngineState& st = p_.state;
-    Positions& pos = p_.positions;
+    State& st = st_;
+    Positions& pos = pos_;
     st.countdown = 1;
     st.timerPeriod = 100;  // armed only once there is something to show
-    const PreviousPlan plan = PlanPrevious(p_.groups.size(), LbSelection(p_.lists, IDC_FILE_LIST),
-                                           LbSelection(p_.lists, IDC_GROUP_LIST), pos.DirPos, pos.BmpPos);
+    const PreviousPlan plan = PlanPrevious(groups_.size(), LbSelection(lists_, IDC_FILE_LIST),
+                                           LbSelection(lists_, IDC_GROUP_LIST), pos.DirPos, pos.BmpPos);
     if (plan.stop) return;
     if (!plan.otherGroup) {
         pos.BmpPos = plan.bmpPos;
@@ -211,7 +211,7 @@ void ChangeCycle::Previous() {
     } else {
         pos.DirPos = plan.dirPos;
         ScanGroup(pos.DirPos, 0);
-        const int files = LbCount(p_.lists, IDC_FILE_LIST);
+        const int files = LbCount(lists_, IDC_FILE_LIST);
         if (files == 0) return;  // the next tick makes an ordinary step
         pos.BmpPos = files - 1;
         st.countdown = -1;
@@ -220,19 +220,19 @@ void ChangeCycle::Previous() {
     st.forced = 1;
 }
 
-void ChangeCycle::ToggleCenterTile() {
-    SettingsRecord& s = p_.settings;
+void Engine::ToggleCenterTile() {
+    SettingsRecord& s = s_;
     s.TileWallPaper = s.TileWallPaper == kPlaceCentre ? kPlaceTile : kPlaceCentre;
     if (s.AutoTile == kAutoTileArmed) s.AutoTile = kAutoTileSuspended;
     Run();
 }
 
-void ChangeCycle::ToggleFit() {
-    SettingsRecord& s = p_.settings;
+void Engine::ToggleFit() {
+    SettingsRecord& s = s_;
     // A second toggle before a picture was shown must not take the toggled value for the
     // configured one.
-    if (p_.fit.pending != 1) p_.fit.savedAdjust = s.Adjust;
-    p_.fit.pending = 1;
+    if (fit_.pending != 1) fit_.savedAdjust = s.Adjust;
+    fit_.pending = 1;
     fw::RegKey k;
     if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) == ERROR_SUCCESS) {
         std::string style;

@@ -26,6 +26,14 @@ void WriteProfileDesktop(const char* key, const std::string& text) {
     WriteProfileStringA("Desktop", key, text.c_str());
 }
 
+// Windows 9x keeps the value in the registry; NT in win.ini's Desktop section.
+void WriteForOs(int osKind, const char* key, const std::string& text) {
+    if (osKind == kOs9x)
+        WriteDesktopValue(key, text);
+    else
+        WriteProfileDesktop(key, text);
+}
+
 }  // namespace
 
 void WriteDesktopValue(const char* name, const std::string& text) {
@@ -49,24 +57,11 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
         if (p.smartFit) SmartFit(s_, s_.Adjust, s_.SmartPos);
         WriteDesktopValue("WallpaperStyle", p.style);
     }
-    if (p.writeOrigin) {
-        if (s_.OsKind == kOs9x) {
-            fw::RegKey k;
-            if (k.Open(HKEY_CURRENT_USER, kDesktopKey, KEY_ALL_ACCESS) == ERROR_SUCCESS)
-                k.SetString("WallpaperOriginX", p.originText);
-        } else {
-            WriteProfileDesktop("WallpaperOriginX", p.originText);
-        }
-    }
+    if (p.writeOrigin) WriteForOs(s_.OsKind, "WallpaperOriginX", p.originText);
     WriteDesktopValue("TileWallpaper", p.tileText);
     WriteProfileDesktop("TileWallpaper", p.tileText);
     if (s_.AutoTile == kAutoTileSuspended) s_.AutoTile = kAutoTileArmed;
-    if (s_.Modify == 1) {
-        if (s_.OsKind == kOs9x)
-            WriteDesktopValue("Wallpaper", desktopPath);
-        else
-            WriteProfileDesktop("Wallpaper", desktopPath);
-    }
+    if (s_.Modify == 1) WriteForOs(s_.OsKind, "Wallpaper", desktopPath);
     if (s_.ActiveDeskTopMode != kDesktopActive)
         SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(desktopPath.c_str()), SPIF_SENDWININICHANGE);
     if (s_.ActiveDeskTopMode != kDesktopStandard && active && active->exists())
@@ -111,13 +106,7 @@ void RestoreDesktop(const SettingsRecord& s) {
     k.SetString("WallpaperOriginX", s.SysWallpaperOriginX);
 }
 
-void DesktopWriter::WriteTileSetting() {
-    const std::string tile = std::to_string(s_.TileWallPaper);
-    if (s_.OsKind == kOs9x)
-        WriteDesktopValue("TileWallpaper", tile);
-    else
-        WriteProfileDesktop("TileWallpaper", tile);
-}
+void DesktopWriter::WriteTileSetting() { WriteForOs(s_.OsKind, "TileWallpaper", std::to_string(s_.TileWallPaper)); }
 
 void DesktopWriter::RestoreTileOrigin() {
     fw::RegKey k;

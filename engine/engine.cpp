@@ -4,20 +4,10 @@
 #include "collection/list_boxes.h"
 #include "collection/runtime_rand.h"
 #include "engine/countdown.h"
-#include "engine/user_moves.h"
 #include "settings/clock.h"
 #include "settings/settings_codes.h"
 
 namespace mov {
-
-Engine::Engine(SettingsRecord& settings, GroupList& groups, Positions& positions, FolderScan& scan,
-               EngineEvents& events, HWND lists)
-    : s_(settings),
-      events_(events),
-      lists_(lists),
-      writer_(settings, fit_, &events),
-      cycle_(EngineParts{settings, groups, positions, scan, writer_, fit_, st_, events, lists}),
-      timer_(cycle_) {}
 
 void Engine::Reset() {
     BOOL saver = FALSE;
@@ -43,30 +33,16 @@ void Engine::Shutdown() {
     st_.timerId = 0;
 }
 
-void Engine::SetRunModes(int change, int remembered) {
-    s_.Change = change;
-    st_.rememberedMode = remembered;
-    events_.RunStateChanged(IsRunning(change));
-}
-
-void Engine::Stop() {
-    const RunModes m = mov::Stop({s_.Change, st_.rememberedMode});
-    SetRunModes(m.change, m.remembered);
-}
-
-void Engine::Go() {
-    const RunModes m = mov::Go({s_.Change, st_.rememberedMode});
-    SetRunModes(m.change, m.remembered);
-}
-
-void Engine::StopGo() {
-    const RunModes m = mov::StopGo({s_.Change, st_.rememberedMode});
-    SetRunModes(m.change, m.remembered);
+void Engine::SetRunModes(RunModes (*rule)(RunModes)) {
+    const RunModes m = rule({s_.Change, st_.rememberedMode});
+    s_.Change = m.change;
+    st_.rememberedMode = m.remembered;
+    events_.RunStateChanged(IsRunning(m.change));
 }
 
 void Engine::TogglePaper() {
     if (s_.PaperRemoved == 1) {
-        cycle_.Run();
+        Run();
         if (st_.rememberedMode != kChangeNo) Go();
     } else {
         writer_.RemoveWallpaper();
@@ -75,34 +51,33 @@ void Engine::TogglePaper() {
 }
 
 void Engine::DeleteGroup(int index) {
-    const EngineParts& p = cycle_.parts();
-    if (index < 0 || index >= p.groups.size()) return;
-    p.groups.Remove(index);
+    if (index < 0 || index >= groups_.size()) return;
+    groups_.Remove(index);
     // With the last group gone nothing would be written at close and the group would come
     // back at the next start: the stored list is dropped now.
-    if (p.groups.empty()) ForgetStoredGroups();
-    const GroupPositions pos = PositionsAfterDelete(index, {p.positions.DirPos, p.positions.BmpPos});
-    p.positions.DirPos = pos.dirPos;
-    p.positions.BmpPos = pos.bmpPos;
+    if (groups_.empty()) ForgetStoredGroups();
+    const GroupPositions pos = PositionsAfterDelete(index, {pos_.DirPos, pos_.BmpPos});
+    pos_.DirPos = pos.dirPos;
+    pos_.BmpPos = pos.bmpPos;
     LbSelect(lists_, IDC_GROUP_LIST, pos.dirPos);
     LbClear(lists_, IDC_FILE_LIST);
-    p.scan.Scan(false);
-    cycle_.WaitForScan();
-    cycle_.Run();
+    scan_.Scan(false);
+    WaitForScan();
+    Run();
 }
 
 void Engine::ShowSelectedGroup() {
-    cycle_.parts().scan.Scan(false);  // takes the selected group as the current one
-    cycle_.WaitForScan();
-    cycle_.parts().positions.BmpPos = 0;
-    cycle_.Run();
+    scan_.Scan(false);  // takes the selected group as the current one
+    WaitForScan();
+    pos_.BmpPos = 0;
+    Run();
 }
 
 void Engine::ShowFile(int index) {
-    cycle_.parts().positions.BmpPos = index;
-    cycle_.Run();
+    pos_.BmpPos = index;
+    Run();
     st_.countdown = st_.reload;
-    cycle_.ArmTimer(10000);
+    ArmTimer(10000);
     events_.CountingDown(st_.countdown);
 }
 
@@ -116,9 +91,9 @@ void Engine::Reload(int interval) {
 }
 
 void Engine::RescanAndShow() {
-    cycle_.parts().scan.Scan(1);
-    cycle_.WaitForScan();
-    cycle_.Run();
+    scan_.Scan(1);
+    WaitForScan();
+    Run();
 }
 
 }  // namespace mov

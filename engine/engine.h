@@ -1,74 +1,83 @@
 // The wallpaper engine: owns the countdown and its timer, the change cycle and the desktop
-// writer. The user interface tells it what the user asked for and asks it what it needs to
-// draw; what happens inside comes back as EngineEvents.
+// writer. The user interface tells it what the user asked for and asks what it needs to
+// draw; what happens inside comes back as EngineEvents. Its work lies in engine.cpp (the
+// commands), change_cycle.cpp (one change) and engine_tick.cpp (the timer tick).
 #pragma once
+#include <windows.h>
 #include <cstdint>
 #include <functional>
-#include "engine/change_cycle.h"
+#include <string>
+#include "collection/folder_scan.h"
+#include "collection/group_list.h"
+#include "collection/positions.h"
 #include "engine/desktop_writer.h"
 #include "engine/engine_events.h"
-#include "engine/wallpaper_timer.h"
+#include "engine/selection_rules.h"
+#include "settings/settings_record.h"
 
 namespace mov {
 
 class Engine {
 public:
-    // `lists` is the window that holds the collection's list boxes and owns the timer.
+    // `lists` holds the list boxes 57346..57349 and owns the timer.
     Engine(SettingsRecord& settings, GroupList& groups, Positions& positions, FolderScan& scan,
-           EngineEvents& events, HWND lists);
+           EngineEvents& events, HWND lists)
+        : s_(settings), groups_(groups), pos_(positions), scan_(scan), events_(events), lists_(lists),
+          writer_(settings, fit_, &events) {}
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Start-up and renewal, before the groups are loaded: the countdown from the settings.
-    // The timer id comes first, so a command answered inside the load's message box arms
-    // this timer, never one of id 0 that nothing would kill.
+    // Start-up and renewal, before the groups are loaded. The timer id comes first, so a
+    // command answered inside the load's message box arms this timer, never one of id 0.
     void Reset();
     // After the load: soon when it found groups, otherwise at the resting pace.
     void Start(bool groupsLoaded);
-    // The window goes away: no timer any more.
-    void Shutdown();
-    // WM_TIMER with timer `id`.
-    void Tick(uintptr_t id) { timer_.Tick(id); }
+    void Shutdown();  // the window goes: no timer any more
+    // WM_TIMER with timer `id`: ticks of another id pass the guards and only refresh the text.
+    void Tick(uintptr_t id);
 
     // The user's commands. Next and Previous leave the showing to the next tick.
-    void Next() { cycle_.Next(); }
-    void Previous() { cycle_.Previous(); }
-    void ToggleCenterTile() { cycle_.ToggleCenterTile(); }
-    void ToggleFit() { cycle_.ToggleFit(); }
-    void Redisplay() { cycle_.Run(); }
-    void Stop();
-    void Go();
-    void StopGo();
+    void Next();
+    void Previous();
+    void ToggleCenterTile();
+    void ToggleFit();
+    void Redisplay() { Run(); }
+    void Stop() { SetRunModes(mov::Stop); }
+    void Go() { SetRunModes(mov::Go); }
+    void StopGo() { SetRunModes(mov::StopGo); }
     // Removing the wallpaper always stops the countdown; bringing it back resumes it only
     // when it ran before the removal.
     void TogglePaper();
-    // Group `index` goes (the user agreed); the current group is shown again.
-    void DeleteGroup(int index);
-    // The group selected in the group list becomes the current one and is shown.
-    void ShowSelectedGroup();
-    // File `index` of the current group is shown and the countdown starts over.
-    void ShowFile(int index);
+    void DeleteGroup(int index);  // the user agreed; the current group is shown again
+    void ShowSelectedGroup();     // the group list's selection becomes the current group
+    void ShowFile(int index);     // and the countdown starts over
 
     // While the property sheet is open the countdown stands still.
     void Hold();
     void Resume();
-    // A new interval: a shorter one shortens the running countdown; a longer one waits for
-    // the next change.
+    // A shorter interval shortens the running countdown; a longer one waits for the next change.
     void Reload(int interval);
-    // The settings changed: the current group is read again and shown.
-    void RescanAndShow();
-    // The delayed start is over: the next tick changes as usual.
+    void RescanAndShow();  // the settings changed: the current group is read again and shown
     void EndDelayedStart() { st_.delayedStart = 2; }
     DesktopWriter& desktop() { return writer_; }
 
-    // A change, a tick or a drop is under way (and may be waiting on another process or a
-    // message box). What arrives meanwhile must wait for its end.
-    bool Busy() const { return cycle_.Busy(); }
+    // True while a change, a tick or a drop is under way. Calls into other processes (the
+    // shell's tray) and message boxes let commands sent meanwhile run inside it; such a
+    // command must wait for its end, or the end overwrites what it set.
+    bool Busy() const { return depth_ > 0; }
     // Called each time the outermost busy period ends.
-    void SetIdleHandler(std::function<void()> idle) { cycle_.SetIdleHandler(std::move(idle)); }
-    class BusyScope : public ChangeCycle::BusyScope {
+    void SetIdleHandler(std::function<void()> idle) { idle_ = std::move(idle); }
+    class BusyScope {
     public:
-        explicit BusyScope(Engine& e) : ChangeCycle::BusyScope(e.cycle_) {}
+        explicit BusyScope(Engine& e) : e_(e) { ++e_.depth_; }
+        ~BusyScope() {
+            if (--e_.depth_ == 0 && e_.idle_) e_.idle_();
+        }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        Engine& e_;
     };
 
     int countdown() const { return st_.countdown; }
@@ -80,16 +89,50 @@ public:
 
 private:
     friend struct EngineTestAccess;  // puts the countdown where a run of ticks would leave it
-    void SetRunModes(int change, int remembered);
+
+    // One change: the entry at the current position made a bitmap and shown.
+    void Run();
+    // The timer's change point: the next (or a random) picture, then Run.
+    void SelectionStep();
+    void ArmTimer(unsigned periodMs);
+    // Selects `group`, scans it and waits (through the clock) for the scan to end.
+    void ScanGroup(int group, int keepSeed);
+    void WaitForScan();
+    void SetRunModes(RunModes (*rule)(RunModes));
+    bool Held();  // this tick must end at once
+    void ShowCurrent();
+
+    struct Prepared {
+        bool show = true;     // false: nothing may be handed to the desktop
+        std::string current;  // the file the desktop is given
+        std::string title;    // the picture's own path
+        int archive = 0;
+    };
+    Prepared Prepare(int group, const std::string& entry);
+    void PrepareArchiveMember(const std::string& archive, const std::string& entry, Prepared& out);
+    void PrepareFolderEntry(const std::string& folder, const std::string& entry, Prepared& out);
+    void CopyToWorkBitmap(std::string& current);
 
     SettingsRecord& s_;
+    GroupList& groups_;
+    Positions& pos_;
+    FolderScan& scan_;
     EngineEvents& events_;
     HWND lists_;
-    EngineState st_;
+    struct State {
+        uintptr_t timerId = 0;
+        unsigned timerPeriod = 10000;  // ms: 100, 1000 or 10000
+        int countdown = -1;            // ticks left; 1 changes, -1 rescans and shows, -2 shows
+        int reload = 0;                // Interval * 6 + 9
+        int forced = 0;                // the user asked for the pending change
+        int delayedStart = 0;          // 0 nothing shown yet, 1 saved picture selected, 2 over
+        int rememberedMode = 0;        // the change mode before a stop
+        int screenSaverEnabled = 0;
+    } st_;
     FitOverride fit_;
     DesktopWriter writer_;
-    ChangeCycle cycle_;
-    WallpaperTimer timer_;
+    int depth_ = 0;
+    std::function<void()> idle_;
 };
 
 }  // namespace mov

@@ -1,4 +1,4 @@
-// Selection rules of the change cycle.
+// Selection rules of the change cycle and the user's moves.
 #include "engine/selection_rules.h"
 
 namespace mov {
@@ -64,6 +64,26 @@ PreviousPlan PlanPrevious(int32_t groups, int fileSelection, int groupSelection,
     p.otherGroup = true;
     p.dirPos = groupSelection > 0 ? dirPos - 1 : groups - 1;
     return p;
+}
+
+bool IsRunning(int change) { return change >= kChangeAuto && change <= kChangeRand2; }
+
+RunModes StopGo(RunModes m) {
+    if (IsRunning(m.change)) return Stop(m);
+    return Go(m);
+}
+
+RunModes Stop(RunModes m) { return {kChangeNo, m.change}; }
+
+RunModes Go(RunModes m) {
+    const int mode = m.remembered == kChangeNo ? kChangeAuto : m.remembered;
+    return {mode, mode};
+}
+
+GroupPositions PositionsAfterDelete(int deleted, GroupPositions now) {
+    if (deleted < now.dirPos) return {now.dirPos - 1, now.bmpPos};
+    if (deleted == now.dirPos) return {0, 0};
+    return now;
 }
 
 }  // namespace mov

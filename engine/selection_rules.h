@@ -1,5 +1,6 @@
-// Where the position moves for the next, a random or the previous picture. Pure rules: the
-// Windows layer does the rescans in between and shows the result.
+// Where the position moves for the next, a random or the previous picture, and the user's
+// stop/go and group deletion. Pure rules: the Windows layer does the rescans in between and
+// shows the result.
 #pragma once
 #include <cstdint>
 #include "settings/settings_codes.h"
@@ -49,5 +50,22 @@ struct PreviousPlan {
     int32_t bmpPos = 0;
 };
 PreviousPlan PlanPrevious(int32_t groups, int fileSelection, int groupSelection, int32_t dirPos, int32_t bmpPos);
+
+// The countdown's run state: the change mode (3 = stopped) and the mode a resume returns to.
+struct RunModes {
+    int change = 0;
+    int remembered = 0;
+};
+bool IsRunning(int change);
+RunModes StopGo(RunModes m);  // resumes a stopped countdown, else stops it
+RunModes Stop(RunModes m);    // the remembered mode takes the current one, even a 3
+RunModes Go(RunModes m);      // back to the remembered mode (Auto after two stops)
+
+// Positions after deleting group `deleted`.
+struct GroupPositions {
+    int dirPos = 0;
+    int bmpPos = 0;
+};
+GroupPositions PositionsAfterDelete(int deleted, GroupPositions now);
 
 }  // namespace mov

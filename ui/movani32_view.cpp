@@ -5,7 +5,7 @@
 #include "collection/group_store.h"
 #include "collection/list_boxes.h"
 #include "engine/countdown.h"
-#include "engine/user_moves.h"
+#include "engine/selection_rules.h"
 #include "framework/window.h"
 #include "settings/settings_codes.h"
 #include "ui/movani32_doc.h"

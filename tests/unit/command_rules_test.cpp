@@ -1,7 +1,7 @@
 // Stop/go sequences, the tray buttons' commands and the positions after a deletion.
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include "engine/user_moves.h"
+#include "engine/selection_rules.h"
 #include "ui/command_rules.h"
 #include "ui/resource.h"
 

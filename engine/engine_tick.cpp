@@ -1,14 +1,15 @@
-// The tick of the one window timer.
-#include "engine/wallpaper_timer.h"
+// The engine's timer tick: the guards that hold changing, the countdown and the change points.
+#include "engine/engine.h"
 #include "collection/list_boxes.h"
 #include "engine/countdown.h"
 #include "engine/selection_rules.h"
 
 namespace mov {
+
 // True when this tick must end at once.
-bool WallpaperTimer::Held() {
-    const SettingsRecord& s = p_.settings;
-    const EngineState& st = p_.state;
+bool Engine::Held() {
+    const SettingsRecord& s = s_;
+    const State& st = st_;
     HWND front = GetForegroundWindow();
     if (!front && st.screenSaverEnabled == 1 && s.Inactive == 1 && st.forced == 0) return true;
     if (front && s.FrontMaxChange == 1) {
@@ -16,70 +17,68 @@ bool WallpaperTimer::Held() {
         wp.length = sizeof wp;
         if (GetWindowPlacement(front, &wp) && wp.showCmd == SW_SHOWMAXIMIZED) {
             // Also a forced change waits for the window in front.
-            p_.events.MaximizedWindowHolds(true);
+            events_.MaximizedWindowHolds(true);
             return true;
         }
-        p_.events.MaximizedWindowHolds(false);
+        events_.MaximizedWindowHolds(false);
     }
     if (FindWindowA("WindowsScreenSaverClass", nullptr) && s.Inactive == 1 && st.forced == 0) return true;
     return s.Change == kChangeNo && st.forced == 0;
 }
 
-void WallpaperTimer::ShowCurrent() {
-    EngineState& st = p_.state;
-    Positions& pos = p_.positions;
-    const int files = LbCount(p_.lists, IDC_FILE_LIST);
+void Engine::ShowCurrent() {
+    State& st = st_;
+    Positions& pos = pos_;
+    const int files = LbCount(lists_, IDC_FILE_LIST);
     if (files == 0) {
-        const EmptyShowPlan e = PlanEmptyShow(pos.DirPos, p_.groups.size());
+        const EmptyShowPlan e = PlanEmptyShow(pos.DirPos, groups_.size());
         if (e.changeNow) st.countdown = 1;
-        cycle_.ArmTimer(e.period);
+        ArmTimer(e.period);
         return;
     }
     st.countdown = st.reload;
-    LbSelect(p_.lists, IDC_GROUP_LIST, pos.DirPos);
-    if (p_.settings.DelayedAction == 1 && st.delayedStart == 0 && pos.BmpPos <= files - 1) {
+    LbSelect(lists_, IDC_GROUP_LIST, pos.DirPos);
+    if (s_.DelayedAction == 1 && st.delayedStart == 0 && pos.BmpPos <= files - 1) {
         // The saved picture is only selected; the desktop keeps what it has.
-        LbSelect(p_.lists, IDC_FILE_LIST, pos.BmpPos);
+        LbSelect(lists_, IDC_FILE_LIST, pos.BmpPos);
         st.delayedStart = 1;
-        p_.events.SavedPictureSelected();
+        events_.SavedPictureSelected();
     } else {
-        cycle_.Run();
+        Run();
     }
-    cycle_.ArmTimer(10000);
+    ArmTimer(10000);
     st.forced = 0;
 }
 
-void WallpaperTimer::Tick(uintptr_t id) {
+void Engine::Tick(uintptr_t id) {
     // A tick that comes while another one (or a change, or a drop) waits in a message box
     // does nothing: it would stack a second box, or change what the first one is using.
-    if (cycle_.Busy()) return;
-    ChangeCycle::BusyScope busy(cycle_);
+    if (Busy()) return;
+    BusyScope busy(*this);
     if (Held()) return;
-    EngineState& st = p_.state;
+    State& st = st_;
     if (id == st.timerId) {
         const TickPlan t = PlanTick(st.countdown, st.timerPeriod);
         switch (t.kind) {
         case TickPlan::kChange:
-            cycle_.SelectionStep();
+            SelectionStep();
             break;
         case TickPlan::kRescanShow:
-            p_.scan.Scan(1);
-            cycle_.WaitForScan();
+            scan_.Scan(1);
+            WaitForScan();
             ShowCurrent();
             break;
         case TickPlan::kShow:
             ShowCurrent();
             break;
         case TickPlan::kCount:
-            if (t.blink) p_.events.Blinking(t.changingIcon);
+            if (t.blink) events_.Blinking(t.changingIcon);
             st.countdown = t.countdown;
-            if (t.period) cycle_.ArmTimer(t.period);
+            if (t.period) ArmTimer(t.period);
             break;
         }
     }
-    RefreshCountdown();
+    events_.CountingDown(st_.countdown);
 }
-
-void WallpaperTimer::RefreshCountdown() { p_.events.CountingDown(p_.state.countdown); }
 
 }  // namespace mov
