@@ -61,14 +61,14 @@ bool CommandTable::Handles(UINT id) {
 
 bool CommandTable::DeferWhileBusy(HWND target, UINT msg, WPARAM wp, LPARAM lp) {
     if (!p_.engine->Busy()) return false;
-    deferred_.push_back({target, msg, wp, lp});
+    deferred_.push_back(MSG{target, msg, wp, lp, 0, {0, 0}});
     return true;
 }
 
 void CommandTable::PostDeferred() {
-    std::vector<Deferred> due;
+    std::vector<MSG> due;
     due.swap(deferred_);
-    for (const Deferred& d : due) PostMessageA(d.target, d.msg, d.wp, d.lp);
+    for (const MSG& d : due) PostMessageA(d.hwnd, d.message, d.wParam, d.lParam);
 }
 
 // Through the view's window, so whatever routes its commands sees this one too.

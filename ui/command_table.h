@@ -42,11 +42,5 @@ private:
     HWND Frame() const;
 
     ViewParts p_;
-    struct Deferred {
-        HWND target;
-        UINT msg;
-        WPARAM wp;
-        LPARAM lp;
-    };
-    std::vector<Deferred> deferred_;
+    std::vector<MSG> deferred_;
 };
