@@ -31,32 +31,46 @@ void RecreateFileList(HWND view, int change, int bmpSort, const mov::SettingsRec
     mov::CreateFileListBox(view, rule);
 }
 
+using Settings = mov::SettingsRecord;
+
+// A page value the sheet shows and takes back as it is; the others follow rules of their own.
+template <class Page>
+struct Plain {
+    int Page::*page;
+    int Settings::*setting;
+};
+const Plain<CPropP1> kP1[] = {
+    {&CPropP1::modify, &Settings::Modify},         {&CPropP1::interval, &Settings::Interval},
+    {&CPropP1::change, &Settings::Change},         {&CPropP1::tileLength, &Settings::TileLength},
+    {&CPropP1::tileHeight, &Settings::TileHeight}, {&CPropP1::adjust, &Settings::Adjust},
+    {&CPropP1::smartPos, &Settings::SmartPos},     {&CPropP1::adBegin, &Settings::AdBegin},
+    {&CPropP1::adEnd, &Settings::AdEnd},
+};
+const Plain<CPropP2> kP2[] = {
+    {&CPropP2::inactive, &Settings::Inactive},           {&CPropP2::bmpSort, &Settings::BMPSort},
+    {&CPropP2::wrightButton, &Settings::WrightButton},   {&CPropP2::delayedAction, &Settings::DelayedAction},
+    {&CPropP2::scEnabled, &Settings::SCenabled},         {&CPropP2::jpegRead, &Settings::JPEGRead},
+    {&CPropP2::tiledatRight, &Settings::TiledatRight},   {&CPropP2::iconOn, &Settings::IconOn},
+    {&CPropP2::frontMaxChange, &Settings::FrontMaxChange},
+};
+
+template <class Page, size_t N>
+void Show(const Settings& s, Page& page, const Plain<Page> (&fields)[N]) {
+    for (const Plain<Page>& f : fields) page.*f.page = s.*f.setting;
+}
+template <class Page, size_t N>
+void Take(Settings& s, const Page& page, const Plain<Page> (&fields)[N]) {
+    for (const Plain<Page>& f : fields) s.*f.setting = page.*f.page;
+}
+
 }  // namespace
 
 void FillPropertyPages(const ViewParts& view, CPropP1& p1, CPropP2& p2, PropP3b& p3) {
-    const mov::SettingsRecord& s = view.doc->settings;
-    p1.modify = s.Modify;
-    p1.interval = s.Interval;
-    p1.change = s.Change;
+    const Settings& s = view.doc->settings;
+    Show(s, p1, kP1);
     p1.placement = s.AutoTile == mov::kAutoTileArmed ? mov::kPlaceAuto : s.TileWallPaper;
-    p1.tileLength = s.TileLength;
-    p1.tileHeight = s.TileHeight;
-    p1.adjust = s.Adjust;
-    p1.smartPos = s.SmartPos;
-    p1.adBegin = s.AdBegin;
-    p1.adEnd = s.AdEnd;
-
-    p2.inactive = s.Inactive;
-    p2.bmpSort = s.BMPSort;
-    p2.wrightButton = s.WrightButton;
-    p2.delayedAction = s.DelayedAction;
-    p2.scEnabled = s.SCenabled;
-    p2.jpegRead = s.JPEGRead;
-    p2.tiledatRight = s.TiledatRight;
-    p2.iconOn = s.IconOn;
-    p2.frontMaxChange = s.FrontMaxChange;
+    Show(s, p2, kP2);
     p2.jpegAvailable = s.JpegAvailable;
-
     p3.activeDeskTopMode = s.ActiveDeskTopMode;
     p3.osKind = s.OsKind;
     p3.jpegAvailable = s.JpegAvailable;
@@ -69,50 +83,30 @@ void FillPropertyPages(const ViewParts& view, CPropP1& p1, CPropP2& p2, PropP3b&
 
 void TakePropertyPages(const ViewParts& view, const CPropP1& p1, const CPropP2& p2, const PropP3b& p3, bool ok) {
     CMovani32Doc* doc = view.doc;
-    mov::SettingsRecord& s = doc->settings;
+    Settings& s = doc->settings;
     mov::Engine& engine = *view.engine;
     const HWND w = view.view;
 
     if (ok || p1.applied) {
-        s.Modify = p1.modify;
-        s.Interval = p1.interval;
-        engine.Reload(s.Interval);
         if (s.Change != p1.change) RecreateFileList(w, p1.change, p2.bmpSort, s);
-        s.Change = p1.change;
+        Take(s, p1, kP1);
+        engine.Reload(s.Interval);
         if (p1.placement == mov::kPlaceAuto) {
             s.AutoTile = mov::kAutoTileArmed;
         } else {
             s.TileWallPaper = p1.placement;
             s.AutoTile = mov::kAutoTileOff;
         }
-        s.TileLength = p1.tileLength;
-        s.TileHeight = p1.tileHeight;
-        s.Adjust = p1.adjust;
-        s.SmartPos = p1.smartPos;
-        s.AdBegin = p1.adBegin;
-        s.AdEnd = p1.adEnd;
         engine.desktop().WriteTileSetting();
     }
 
     if (ok || p2.applied) {
-        s.Inactive = p2.inactive;
-        if (s.SCenabled != p2.scEnabled) {
-            s.SCenabled = p2.scEnabled;
-            doc->positions.BmpPos = 0;
-        }
         // "Rand2" keeps its own order: the sort setting does not touch its list.
-        if (s.BMPSort != p2.bmpSort && p1.change != mov::kChangeRand2) {
-            RecreateFileList(w, p1.change, p2.bmpSort, s);
-            doc->positions.BmpPos = 0;
-        }
-        s.BMPSort = p2.bmpSort;
-        s.DelayedAction = p2.delayedAction;
+        const bool resort = s.BMPSort != p2.bmpSort && p1.change != mov::kChangeRand2;
+        if (resort) RecreateFileList(w, p1.change, p2.bmpSort, s);
+        if (resort || s.SCenabled != p2.scEnabled) doc->positions.BmpPos = 0;
+        Take(s, p2, kP2);
         engine.EndDelayedStart();
-        s.WrightButton = p2.wrightButton;
-        s.JPEGRead = p2.jpegRead;
-        s.FrontMaxChange = p2.frontMaxChange;
-        s.IconOn = p2.iconOn;
-        s.TiledatRight = p2.tiledatRight;
         if (s.TiledatRight == 0) engine.desktop().RestoreTileOrigin();
     }
 
