@@ -9,7 +9,8 @@ mkdir -p "$SHOTS"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # A command that ends the script through set -e names itself and its line first.
 set -o errtrace
-trap 'e2e_rc=$?; [ "$BASH_SUBSHELL" -gt 0 ] || echo "FAIL: ${BASH_SOURCE[0]##*/} line $LINENO: $BASH_COMMAND (exit $e2e_rc)" >&2' ERR
+# Inside a function the line is the function's: the callers' lines follow it ("from").
+trap 'e2e_rc=$?; [ "$BASH_SUBSHELL" -gt 0 ] || echo "FAIL: ${BASH_SOURCE[0]##*/} line $LINENO: $BASH_COMMAND (exit $e2e_rc)${FUNCNAME[0]:+ from line ${BASH_LINENO[*]}}" >&2' ERR
 
 # A failed test must not leave its Movani32 running for the next one to find.
 cleanup_movani() { if [ -n "${MOVANI_PID:-}" ] && kill -0 "$MOVANI_PID" 2>/dev/null; then kill "$MOVANI_PID"; fi; }
