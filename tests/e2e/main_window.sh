@@ -80,6 +80,9 @@ expect "group 01 after log-off" "$(wb_reg_query "$group" 01)" "$(winpath "$work/
 # "-S" starts hidden, and a second start does not show it; "/S" starts minimised.
 start_movani -S
 wb_wait_until "$MOV_WAIT" state_is hidden || fail "-S started $(win state)"
+# The window is hidden from its creation on: the second copy comes once start-up is over.
+wb_wait_until "$MOV_WAIT" win intray || fail "-S: no tray icon"
+"$WINELOADER" "$MOV_BIN/movsend.exe" ping || fail "-S: the program does not answer"
 ( cd "$MOV_BIN" && exec "$WINELOADER" Movani32.exe ) &
 second=$!
 wb_wait_gone "$second" 60 || fail "the second copy did not end"
