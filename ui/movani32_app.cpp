@@ -15,7 +15,8 @@ namespace {
 bool RaiseRunningCopy() {
     HWND running = FindWindowA(kMovaniClass, nullptr);
     if (!running) return false;
-    if (IsIconic(running) == 1)
+    // A window hidden with "-S" stays hidden: hiding keeps it minimised underneath.
+    if (IsIconic(running) == 1 && IsWindowVisible(running))
         ShowWindow(running, SW_SHOWNORMAL);
     else
         BringWindowToTop(running);
