@@ -20,6 +20,8 @@ TEST(ArchiveList, LinesAsATextReadGivesThem) {
     EXPECT_EQ(mov::SplitListLines("x\n"), (V{"x"}));
     EXPECT_EQ(mov::SplitListLines("a b.bmp\r"), (V{"a b.bmp\r"}));  // a lone CR is part of the line
     EXPECT_TRUE(mov::SplitListLines("").empty());
+    // A zero byte ends the line: "x" is what the list box would have held.
+    EXPECT_EQ(mov::ArchiveListEntries(std::string("x\0.bmp\nok.bmp\0\r\n", 16), 0, 1), (V{"ok.bmp"}));
 }
 
 }  // namespace
