@@ -40,6 +40,7 @@ int32_t Le32(const std::vector<uint8_t>& b, size_t at) {
     return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24);
 }
 
+// One scratch file for the run, removed when the fuzzer exits.
 const std::string& FilePath() {
     static const std::string path = [] {
         char name[] = "/tmp/picture_plugin_fuzz.XXXXXX";
@@ -48,6 +49,8 @@ const std::string& FilePath() {
         close(fd);
         return std::string(name);
     }();
+    static const bool removed = std::atexit([] { unlink(FilePath().c_str()); }) == 0;
+    (void)removed;
     return path;
 }
 
