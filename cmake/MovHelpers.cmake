@@ -45,27 +45,41 @@ function(mov_unit_test name)
     ENVIRONMENT "MOV_SOURCE_DIR=${PROJECT_SOURCE_DIR};MOV_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()
 
-# mov_win32_test(name SOURCES ... LIBS ...): cross-built GoogleTest run under Wine.
-# One executable per subsystem: each Wine start costs about a second.
+# Time-outs of the Wine tiers, given where each test is registered: twice the longest green run
+# measured on a 2-core machine busy with other work, and at least 40 s, so that a box left
+# unanswered is reported by the watch (15 s, tests/tools/unanswered_box.h) before the test is
+# killed. A test registered without one gets this:
+set(MOV_WINE_TIMEOUT_DEFAULT 60)
+
+# mov_win32_test(name SOURCES ... LIBS ... [TIMEOUT seconds]): cross-built GoogleTest run under
+# Wine. One executable per subsystem: each Wine start costs about a second.
 function(mov_win32_test name)
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT ${MOV_WINE_TIMEOUT_DEFAULT})
+  endif()
   if(NOT WIN32 OR NOT MOV_WINE_TESTS)
     return()
   endif()
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_LIBS} gtest_main gtest)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
-  set_tests_properties(${name} PROPERTIES LABELS win32 RESOURCE_LOCK wine-desktop
+  set_tests_properties(${name} PROPERTIES LABELS win32 RESOURCE_LOCK wine-desktop TIMEOUT ${A_TIMEOUT}
     ENVIRONMENT "MOV_SOURCE_DIR=${PROJECT_SOURCE_DIR};MOV_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()
 
-# mov_e2e_test(name script): a bash script driving the shipped programs in the Wine desktop.
+# mov_e2e_test(name script [timeout seconds]): a bash script driving the shipped programs in
+# the Wine desktop.
 function(mov_e2e_test name script)
   if(NOT WIN32 OR NOT MOV_WINE_TESTS)
     return()
   endif()
+  set(timeout ${MOV_WINE_TIMEOUT_DEFAULT})
+  if(ARGC GREATER 2)
+    set(timeout ${ARGV2})
+  endif()
   add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/run-detached bash ${script})
-  set_tests_properties(${name} PROPERTIES LABELS e2e RESOURCE_LOCK wine-desktop TIMEOUT 300
+  set_tests_properties(${name} PROPERTIES LABELS e2e RESOURCE_LOCK wine-desktop TIMEOUT ${timeout}
     ENVIRONMENT "MOV_SOURCE_DIR=${PROJECT_SOURCE_DIR};MOV_BINARY_DIR=${PROJECT_BINARY_DIR};MOV_BIN=${PROJECT_BINARY_DIR}/bin")
 endfunction()
 

@@ -13,7 +13,10 @@ std::vector<std::string> SplitListLines(std::string_view content) {
         size_t end = nl == std::string_view::npos ? content.size() : nl;
         size_t stop = end;
         if (nl != std::string_view::npos && stop > begin && content[stop - 1] == '\r') --stop;
-        lines.emplace_back(content.substr(begin, stop - begin));
+        // The line as a C string holds it: the list box keeps only that much, and the
+        // change cycle must unpack the very name that was checked here.
+        std::string_view line = content.substr(begin, stop - begin);
+        lines.emplace_back(line.substr(0, line.find('\0')));
         if (nl == std::string_view::npos) break;
         begin = nl + 1;
     }

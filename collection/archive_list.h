@@ -7,7 +7,7 @@
 namespace mov {
 
 // Lines as a text-mode read gives them: "\n" and "\r\n" ends removed; a last line without
-// an end still counts.
+// an end still counts. A line ends at its first zero byte, as a C string does.
 std::vector<std::string> SplitListLines(std::string_view content);
 
 // The members to list, in file order: none when `scEnabled` is 1 (shortcuts only);

@@ -2,9 +2,9 @@
 #include "collection/group_store.h"
 #include <windows.h>
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 #include "collection/file_kind.h"
+#include "collection/group_values.h"
 #include "collection/list_boxes.h"
 #include "framework/reg_key.h"
 #include "settings/clock.h"
@@ -24,27 +24,15 @@ std::vector<int32_t> StoredGroupIndices(HKEY key, int32_t count) {
         LONG rc = RegEnumValueA(key, i, name, &len, nullptr, nullptr, nullptr, nullptr);
         if (rc == ERROR_MORE_DATA) continue;  // a long name is no index
         if (rc != ERROR_SUCCESS) break;
-        if (len == 0 || len > 10) continue;
-        int64_t n = 0;
-        bool digits = true;
-        for (DWORD c = 0; c < len && digits; ++c) {
-            digits = name[c] >= '0' && name[c] <= '9';
-            n = n * 10 + (name[c] - '0');
-        }
-        if (!digits || n > count || GroupValueName(static_cast<int>(n)) != name) continue;
-        found.push_back(static_cast<int32_t>(n));
+        int32_t n = 0;
+        if (!GroupIndexOfName(std::string_view(name, len), count, n)) continue;
+        found.push_back(n);
     }
     std::sort(found.begin(), found.end());
     return found;
 }
 
 }  // namespace
-
-std::string GroupValueName(int index) {
-    char name[16];
-    std::snprintf(name, sizeof name, "%.02d", index);
-    return name;
-}
 
 void SaveGroupList(GroupList& groups, bool release) {
     if (groups.empty()) return;

@@ -3,13 +3,11 @@
 #include <string>
 #include "collection/folder_scan.h"
 #include "collection/group_list.h"
+#include "collection/group_values.h"
 #include "collection/positions.h"
 #include "settings/settings_record.h"
 
 namespace mov {
-
-// "%.02d" of the index: "00" .. "99", then "100" ...
-std::string GroupValueName(int index);
 
 // Writes each path as "00", "01", ... from the last down to the first; with `release` each
 // entry is destroyed once written, leaving the list empty. An empty list writes nothing,

@@ -2,6 +2,13 @@
 #include "engine/selection_rules.h"
 
 namespace mov {
+namespace {
+
+// The step back as the 32-bit program always took it: a stored position of -2^31 (the
+// registry holds any number) wraps to 2^31 - 1 instead of overflowing.
+int32_t OneBefore(int32_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v) - 1u); }
+
+}  // namespace
 
 int32_t RandomIndex(int32_t n, int r) {
     const int64_t i = static_cast<int64_t>(n) * r / 32767;
@@ -58,11 +65,11 @@ PreviousPlan PlanPrevious(int32_t groups, int fileSelection, int groupSelection,
         return p;
     }
     if (fileSelection > 0) {
-        p.bmpPos = bmpPos - 1;
+        p.bmpPos = OneBefore(bmpPos);
         return p;
     }
     p.otherGroup = true;
-    p.dirPos = groupSelection > 0 ? dirPos - 1 : groups - 1;
+    p.dirPos = groupSelection > 0 ? OneBefore(dirPos) : groups - 1;
     return p;
 }
 

@@ -1,7 +1,7 @@
 // Registry access through an owned key.
 #include "framework/reg_key.h"
 #include <cstring>
-#include <vector>
+#include <utility>
 
 namespace fw {
 
@@ -40,15 +40,24 @@ LONG RegKey::Delete(const char* name) {
     return RegDeleteValueA(key_.get(), name);
 }
 
-LONG RegKey::QueryString(const char* name, std::string& out, DWORD capacity) const {
-    if (!key_) return ERROR_INVALID_HANDLE;
-    std::vector<char> buf(capacity + 1, '\0');
-    DWORD type = 0, size = capacity;
-    LONG rc = RegQueryValueExA(key_.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &size);
+LONG RegKey::QueryValue(const char* name, RegValue& out) const {
+    DWORD type = 0, size = 0;
+    LONG rc = QueryInfo(name, type, size);
     if (rc != ERROR_SUCCESS) return rc;
-    buf[size < capacity ? size : capacity] = '\0';
-    out.assign(buf.data(), strnlen(buf.data(), capacity));
+    std::string bytes(size, '\0');
+    rc = RegQueryValueExA(key_.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&bytes[0]), &size);
+    if (rc != ERROR_SUCCESS) return rc;  // grown since it was measured: ERROR_MORE_DATA
+    bytes.resize(size < bytes.size() ? size : bytes.size());
+    out.type = type;
+    out.bytes = std::move(bytes);
     return rc;
+}
+
+LONG RegKey::QueryString(const char* name, std::string& out, DWORD capacity) const {
+    RegValue v;
+    LONG rc = QueryValue(name, v);
+    if (rc != ERROR_SUCCESS) return rc;
+    return TextOfValue(v, capacity, out) ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
 LONG RegKey::QueryDword(const char* name, int32_t& inout) const {
@@ -62,11 +71,10 @@ LONG RegKey::QueryDword(const char* name, int32_t& inout) const {
 }
 
 LONG RegKey::QueryNumber(const char* name, int32_t& out) const {
-    DWORD type = 0, size = 0;
-    LONG rc = QueryInfo(name, type, size);
+    RegValue v;
+    LONG rc = QueryValue(name, v);
     if (rc != ERROR_SUCCESS) return rc;
-    if (size != 4 || (type != REG_DWORD && type != REG_BINARY && type != REG_NONE)) return ERROR_INVALID_DATA;
-    return QueryDword(name, out);
+    return NumberOfValue(v, out) ? ERROR_SUCCESS : ERROR_INVALID_DATA;
 }
 
 LONG RegKey::QueryInfo(const char* name, DWORD& type, DWORD& size) const {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include "framework/handle.h"
+#include "framework/reg_value.h"
 
 namespace fw {
 
@@ -28,6 +29,8 @@ public:
     LONG SetDword(const char* name, uint32_t value);
     LONG Delete(const char* name);
 
+    // A value's type and all its bytes, as the rules of reg_value.h take them.
+    LONG QueryValue(const char* name, RegValue& out) const;
     // Reads a value whatever its type into at most `capacity` bytes (the 255-byte
     // registry text buffers of the program). On success `out` holds the bytes up to
     // the first zero; a value larger than the buffer fails and leaves `out` alone.

@@ -5,6 +5,7 @@
 #include "framework/reg_key.h"
 #include "settings/settings_codes.h"
 #include "settings/settings_fields.h"
+#include "settings/settings_load.h"
 
 namespace mov {
 namespace {
@@ -15,33 +16,18 @@ bool PresentHere(const char* name) {
     return static_cast<bool>(fw::FindHandle(FindFirstFileA(name, &fd)));
 }
 
-// The stored text (or the absent text; a value too long for the 255-byte buffer reads as
-// absent), unless the machine forces another word; then its code.
-int ReadWord(const fw::RegKey& key, const StoredSetting& f, const SettingsRecord& s) {
-    std::string text = f.word->absent;
-    if (key) key.QueryString(f.name, text, 255);
-    if (f.forcedWord)
-        if (const char* forced = f.forcedWord(s)) text = forced;
-    return CodeOfWord(*f.word, text);
-}
-
-int ReadNumber(const fw::RegKey& key, const char* name, int def) {
-    int32_t v = def;
-    if (key) key.QueryNumber(name, v);
-    return v;
-}
-
 }  // namespace
 
 void LoadSettings(SettingsRecord& s) {
-    const SettingsRecord defaults;
     s.PaperRemoved = 0;
     s.LhaAvailable = (PresentHere("MeltLha.exe") && PresentHere("UnLha32.dll")) ? 1 : 0;
     fw::RegKey key;
     const char* open = nullptr;
     for (const StoredSetting& f : kStoredSettings) {
         if (f.key != open) key.Create(HKEY_CURRENT_USER, open = f.key);  // a failure leaves it closed
-        s.*f.field = f.word ? ReadWord(key, f, s) : ReadNumber(key, f.name, defaults.*f.field);
+        fw::RegValue v;
+        const bool present = key && key.QueryValue(f.name, v) == ERROR_SUCCESS;
+        s.*f.field = LoadedSetting(f, present ? &v : nullptr, s);
     }
     if (s.TileWallPaper == kPlaceAuto) s.AutoTile = kAutoTileArmed;
 }

@@ -27,4 +27,8 @@ public:
 // Files of the machine we run on (POSIX natively, the ANSI Win32 calls on Windows).
 FileSystem& HostFileSystem();
 
+// A reader on the file from `offset` on (a picture inside a larger file); null when the file
+// does not open or the offset cannot be reached. Past the end it reads nothing.
+std::unique_ptr<ByteReader> OpenReadAt(const std::string& path, uint64_t offset);
+
 }  // namespace jpeg

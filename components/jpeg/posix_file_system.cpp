@@ -1,5 +1,6 @@
 // FileSystem on POSIX calls, for the native build and its tests.
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -71,6 +72,14 @@ public:
 };
 
 }  // namespace
+
+std::unique_ptr<ByteReader> OpenReadAt(const std::string& path, uint64_t offset) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    auto reader = std::make_unique<FdReader>(fd);  // closes it
+    if (offset > static_cast<uint64_t>(INT64_MAX) || lseek(fd, static_cast<off_t>(offset), SEEK_SET) < 0) return nullptr;
+    return reader;
+}
 
 FileSystem& HostFileSystem() {
     static PosixFileSystem fs;

@@ -1,27 +1,11 @@
 // The image input plug-in convention that IFJPEG.SPI follows ("00IN", 32-bit Windows picture
-// plug-ins): results, input kinds, the packed picture information and the progress callback,
-// as the plug-in and its callers both see them.
+// plug-ins): the packed picture information, the progress callback and the exports, as the
+// plug-in and its callers both see them; the results and input kinds are in plugin_core.h.
 #pragma once
 #include <windows.h>
+#include "components/jpeg/plugin_core.h"
 
 namespace spi {
-
-enum Result {
-    kNotImplemented = -1,
-    kOk = 0,
-    kCancelled = 1,      // the progress callback returned non-zero
-    kUnknownFormat = 2,
-    kCorrupt = 3,
-    kNoMemory = 4,
-    kMemoryError = 5,
-    kReadError = 6,
-    kInternalError = 8,
-};
-
-// The low three bits of `flag` say where the picture comes from.
-constexpr unsigned kInputMask = 7;
-constexpr unsigned kInputFile = 0;    // buf: the file's name, len: where the picture starts in it
-constexpr unsigned kInputMemory = 1;  // buf: the picture's bytes, len: how many
 
 // What IsSupported is shown: a file handle (upper word zero) or the file's first 2 KB.
 constexpr unsigned kProbeSize = 2048;

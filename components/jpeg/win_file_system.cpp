@@ -60,6 +60,17 @@ std::unique_ptr<ByteReader> WinFileSystem::OpenRead(const std::string& path) {
     return ReaderOnHandle(h);
 }
 
+std::unique_ptr<ByteReader> OpenReadAt(const std::string& path, uint64_t offset) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    std::unique_ptr<ByteReader> reader = ReaderOnHandle(h);  // closes it
+    LONG high = static_cast<LONG>(offset >> 32);
+    DWORD low = SetFilePointer(h, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN);
+    if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) return nullptr;
+    return reader;
+}
+
 std::unique_ptr<FileWriter> WinFileSystem::Create(const std::string& path) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;

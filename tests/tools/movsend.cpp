@@ -4,11 +4,28 @@
 // "close" instead of an id clicks the close box (WM_SYSCOMMAND SC_CLOSE); "tray:left",
 // "tray:right" and "tray:middle" send the tray icon's callback for that button as the shell
 // does; "ping" sends WM_NULL and ends with 3 when it is not answered within a second.
+// A box of the program left up unanswered while an id is handled ends it with 4, printing
+// the box's caption and text, so the test fails there instead of at ctest's time-out.
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "tests/tools/unanswered_box.h"
 #include "ui/resource.h"
+
+namespace {
+
+const char* gSending = "";
+
+void StopOnUnansweredBox(const boxwatch::Box& box) {
+    std::fprintf(stderr, "movsend: %s left a message box unanswered for %lu s: caption \"%s\", text \"%s\"\n",
+                 gSending, static_cast<unsigned long>(boxwatch::kUnansweredMs / 1000),
+                 boxwatch::Utf8(box.caption).c_str(), boxwatch::Utf8(box.text).c_str());
+    std::fflush(stderr);
+    ExitProcess(4);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     HWND w = FindWindowA("MovaniClass", nullptr);
@@ -16,7 +33,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "movsend: no MovaniClass window\n");
         return 1;
     }
+    static boxwatch::Watch watch;
+    GetWindowThreadProcessId(w, &watch.pid);
+    watch.onStuck = StopOnUnansweredBox;
+    if (argc > 1) boxwatch::StartWatch(watch);
     for (int i = 1; i < argc; ++i) {
+        gSending = argv[i];
         if (std::strcmp(argv[i], "close") == 0) {
             SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0);
             continue;

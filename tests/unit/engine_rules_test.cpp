@@ -82,6 +82,9 @@ TEST(SelectionRules, PreviousWithinAndAcrossGroups) {
         {3, 0, 0, 0, 0, false, true, 2, 0},    // from the first group to the last
         {3, -1, -1, 0, 0, false, true, 2, 0},  // nothing selected counts as the first
         {1, 0, 0, 0, 0, false, true, 0, 0},
+        // Positions stored as the lowest number wrap as the 32-bit program's did.
+        {3, 2, 1, 1, INT32_MIN, false, false, 1, INT32_MAX},
+        {3, 0, 1, INT32_MIN, 0, false, true, INT32_MAX, 0},
     };
     for (auto& r : rows) {
         const mov::PreviousPlan p = mov::PlanPrevious(r.groups, r.fileSel, r.groupSel, r.dir, r.bmp);

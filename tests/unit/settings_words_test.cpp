@@ -1,9 +1,10 @@
 // Stored words and their codes (exact matching, fall-backs, the words saved per code), and
-// the table of stored settings against the record's defaults.
+// the table of stored settings against the record's defaults, and values of any type.
 #include <gtest/gtest.h>
 #include <string>
 #include "settings/settings_codes.h"
 #include "settings/settings_fields.h"
+#include "settings/settings_load.h"
 #include "settings/settings_words.h"
 
 namespace {
@@ -49,6 +50,29 @@ TEST(StoredSettings, AbsentWordsLoadAsTheRecordsDefaults) {
         if (!f.word) continue;
         EXPECT_EQ(CodeOfWord(*f.word, f.word->absent), defaults.*f.field) << f.name;
     }
+}
+
+TEST(StoredSettings, ValuesOfAnyTypeLoadByTheProgramsRules) {
+    const StoredSetting* change = nullptr;
+    const StoredSetting* interval = nullptr;
+    for (const StoredSetting& f : kStoredSettings) {
+        if (std::string(f.name) == "Change") change = &f;
+        if (std::string(f.name) == "Interval") interval = &f;
+    }
+    ASSERT_TRUE(change && interval);
+    const SettingsRecord s;
+    using V = fw::RegValue;
+    struct { const StoredSetting* f; V v; int code; const char* why; } table[] = {
+        {change, {fw::kValueBinary, std::string("Rand\0junk", 9)}, kChangeRand, "any type, text up to the zero"},
+        {change, {fw::kValueText, std::string(255, 'x')}, kChangeAuto, "a full buffer is still a word"},
+        {change, {fw::kValueText, "Rand" + std::string(252, '\0')}, kChangeAuto, "too long: absent, Auto"},
+        {interval, {fw::kValueDword, std::string("\x10\0\0\0", 4)}, 16, "a 4-byte number"},
+        {interval, {fw::kValueNone, std::string("\xff\xff\xff\xff", 4)}, -1, "no range at load"},
+        {interval, {fw::kValueText, std::string("1\0\0\0", 4)}, 2, "a text is no number: default"},
+        {interval, {fw::kValueDword, std::string("\x10\0", 2)}, 2, "a short number: default"},
+    };
+    for (const auto& row : table) EXPECT_EQ(LoadedSetting(*row.f, &row.v, s), row.code) << row.why;
+    EXPECT_EQ(LoadedSetting(*interval, nullptr, s), 2);
 }
 
 }  // namespace

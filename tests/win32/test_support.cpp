@@ -6,8 +6,36 @@
 #include "framework/reg_key.h"
 #include "image/bmp.h"
 #include "settings/busy_flag.h"
+#include "tests/tools/unanswered_box.h"
+#include <gtest/gtest.h>
 
 namespace testsupport {
+namespace {
+
+// A test that opened a box nobody answers ends here, saying what the box showed, instead of
+// hanging until ctest gives up on the whole executable.
+void StopOnUnansweredBox(const boxwatch::Box& box) {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::fprintf(stderr, "\nFAILED: %s.%s left a message box unanswered for %lu s: caption \"%s\", text \"%s\"\n",
+                 test ? test->test_suite_name() : "?", test ? test->name() : "?",
+                 static_cast<unsigned long>(boxwatch::kUnansweredMs / 1000), boxwatch::Utf8(box.caption).c_str(),
+                 boxwatch::Utf8(box.text).c_str());
+    std::fflush(stdout);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+}
+
+// Every Wine test program links this file: the watch runs from start to end.
+struct BoxWatchStart {
+    boxwatch::Watch watch;
+    BoxWatchStart() {
+        watch.pid = GetCurrentProcessId();
+        watch.onStuck = StopOnUnansweredBox;
+        boxwatch::StartWatch(watch);
+    }
+} gBoxWatch;
+
+}  // namespace
 
 ScratchDir::ScratchDir(const char* name) {
     char tmp[MAX_PATH] = {};
@@ -145,24 +173,15 @@ BOOL CALLBACK FirstVisibleDialog(HWND w, LPARAM out) {
     return FALSE;
 }
 
-BOOL CALLBACK LongestStatic(HWND w, LPARAM) {
-    char cls[32] = {}, text[2048] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    GetWindowTextA(w, text, sizeof text);
-    if (_stricmp(cls, "Static") == 0 && std::strlen(text) > gPending->seen.text.size()) gPending->seen.text = text;
-    return TRUE;
-}
-
 void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
     HWND box = nullptr;  // the visible dialog of this thread, once it is there
     EnumThreadWindows(GetCurrentThreadId(), FirstVisibleDialog, reinterpret_cast<LPARAM>(&box));
     if (!box || !gPending) return;
     KillTimer(nullptr, id);
-    char caption[256] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    gPending->seen.caption = caption;
+    const boxwatch::Box shown = boxwatch::Describe(box);
+    gPending->seen.caption = shown.caption;
+    gPending->seen.text = shown.text;
     gPending->seen.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
-    EnumChildWindows(box, LongestStatic, 0);
     if (gPending->whileUp) gPending->whileUp();
     PostMessageA(box, WM_COMMAND, gPending->button, 0);
 }
