@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
     GetWindowThreadProcessId(w, &watch.pid);
     watch.onStuck = StopOnUnansweredBox;
     if (argc > 1) boxwatch::StartWatch(watch);
+    struct StopAtEnd {
+        ~StopAtEnd() { boxwatch::StopWatch(watch); }
+    } stopAtEnd;
     for (int i = 1; i < argc; ++i) {
         gSending = argv[i];
         if (std::strcmp(argv[i], "close") == 0) {

@@ -68,6 +68,7 @@ struct Watch {
     DWORD pid = 0;
     volatile LONG done = 0;
     void (*onStuck)(const Box&) = nullptr;
+    HANDLE thread = nullptr;
 };
 
 inline DWORD WINAPI WatchThread(void* p) {
@@ -96,9 +97,16 @@ inline DWORD WINAPI WatchThread(void* p) {
 }
 
 // Starts watching; the Watch must outlive the thread.
-inline void StartWatch(Watch& watch) {
-    HANDLE t = CreateThread(nullptr, 0, WatchThread, &watch, 0, nullptr);
-    if (t) CloseHandle(t);
+inline void StartWatch(Watch& watch) { watch.thread = CreateThread(nullptr, 0, WatchThread, &watch, 0, nullptr); }
+
+// Ends the watch and waits for its thread: a process that exits under a thread still
+// walking another program's windows is sometimes killed by Wine instead of ending.
+inline void StopWatch(Watch& watch) {
+    InterlockedExchange(&watch.done, 1);
+    if (!watch.thread) return;
+    WaitForSingleObject(watch.thread, 2000);
+    CloseHandle(watch.thread);
+    watch.thread = nullptr;
 }
 
 }  // namespace boxwatch

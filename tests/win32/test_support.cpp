@@ -33,6 +33,7 @@ struct BoxWatchStart {
         watch.onStuck = StopOnUnansweredBox;
         boxwatch::StartWatch(watch);
     }
+    ~BoxWatchStart() { boxwatch::StopWatch(watch); }
 } gBoxWatch;
 
 }  // namespace
