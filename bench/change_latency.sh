@@ -46,9 +46,12 @@ run_case() {
   local off t=() i s
   off=$(stat -c %s "$DATA/steps-$1.log")
   for ((i = 0; i < RUNS; i++)); do t+=("$(movbench timed 32774)"); done
+  # What the changes leave in the program: the desktop's copy of a picture is not ours to hold.
+  local kb; kb=$(awk '/^Private_Dirty:/ { print $2 }' "/proc/$MOVANI_PID/smaps_rollup")
   quit_movani
   TOTAL=$(median "${t[@]}")
-  printf '%-22s Next to caption: median %8.1f ms  (runs: %s)\n' "$2" "$TOTAL" "${t[*]}"
+  printf '%-22s Next to caption: median %8.1f ms  (runs: %s)  private memory after: %d kB\n' \
+    "$2" "$TOTAL" "${t[*]}" "$kb"
   local times; times=$(step_times "$DATA/steps-$1.log" "$off")
   local rest=$TOTAL
   for s in "${STEPS[@]}"; do
