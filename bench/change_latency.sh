@@ -3,7 +3,8 @@
 # sets once the desktop has been given the picture: a 1024 x 768 bitmap, a 24-megapixel
 # JPEG centred, and the same JPEG with the smart fit. Against the outside steps alone
 # (JpegToBmp, then the smart fit) timed in the same desktop: the rest is the change cycle's
-# own share. Prints; asserts nothing.
+# own share. The program alone runs with Wine's +timestamp,+debugstr: its step marks give the
+# median time of each step of the change, one column per case. Prints; asserts nothing.
 #   bash bench/change_latency.sh [RUNS]   (default 5)
 source "$(dirname "$0")/wine_bench_lib.sh"
 RUNS=${1:-5}
@@ -21,16 +22,47 @@ done
 set_mode Interval REG_DWORD 60
 set_mode TileWallPaper REG_DWORD 0
 
-# run_case LABEL FOLDER ADJUST: prints and sets TOTAL (median ms from Next to the caption).
+# step_times LOG OFFSET: "step|ms" for each begin/end pair of marks after byte OFFSET.
+step_times() {
+  tail -c +$(($2 + 1)) "$1" | awk '
+    match($0, /Movani32 step [^"\\]+ (begin|end)/) {
+      t = substr($0, 1, index($0, ":") - 1) * 1000
+      m = substr($0, RSTART + 14, RLENGTH - 14)
+      edge = m; sub(/.* /, "", edge); name = m; sub(/ [a-z]+$/, "", name)
+      if (edge == "begin") start[name] = t
+      else if (name in start) { printf "%s|%.0f\n", name, t - start[name]; delete start[name] }
+    }'
+}
+STEPS=(selection "changing shown" conversion desktop placement "smart fit" "desktop values" "wallpaper call"
+  "active desktop" "positions saved" caption change)
+declare -A STEP_MS
+
+# run_case KEY LABEL FOLDER ADJUST: prints and sets TOTAL (median ms from Next to the caption),
+# and STEP_MS[KEY,step] (median ms of each step over the timed changes).
 run_case() {
-  set_groups "$2"
-  set_mode Adjust REG_SZ "$3"
-  start_movani
-  local t=() i
+  set_groups "$3"
+  set_mode Adjust REG_SZ "$4"
+  MOV_STEP_LOG="$DATA/steps-$1.log" start_movani
+  local off t=() i s
+  off=$(stat -c %s "$DATA/steps-$1.log")
   for ((i = 0; i < RUNS; i++)); do t+=("$(movbench timed 32774)"); done
+  # What the changes leave in the program: the desktop's copy of a picture is not ours to hold.
+  local kb; kb=$(awk '/^Private_Dirty:/ { print $2 }' "/proc/$MOVANI_PID/smaps_rollup")
   quit_movani
   TOTAL=$(median "${t[@]}")
-  printf '%-22s Next to caption: median %8.1f ms  (runs: %s)\n' "$1" "$TOTAL" "${t[*]}"
+  printf '%-22s Next to caption: median %8.1f ms  (runs: %s)  private memory after: %d kB\n' \
+    "$2" "$TOTAL" "${t[*]}" "$kb"
+  local times; times=$(step_times "$DATA/steps-$1.log" "$off")
+  local rest=$TOTAL
+  for s in "${STEPS[@]}"; do
+    local v; v=$(printf '%s\n' "$times" | awk -F'|' -v s="$s" '$1 == s { print $2 }')
+    [ -n "$v" ] || continue
+    STEP_MS[$1,$s]=$(median $v)
+  done
+  # What no mark covers: the 100 ms tick Next arms, the tick's guards, the caption's polling.
+  for s in selection "changing shown" conversion desktop "positions saved" caption; do rest=$(awk -v a="$rest" -v b="${STEP_MS[$1,$s]:-0}" 'BEGIN{print a-b}'); done
+  STEP_MS[$1,"not marked (tick wait, guards)"]=$rest
+  STEP_MS[$1,"Next to caption"]=$TOTAL
 }
 
 jpeg=() fit=() dbig=() dfit=()
@@ -46,12 +78,21 @@ sum() { awk -v a="$1" -v b="$2" -v c="${3:-0}" -v d="${4:-0}" 'BEGIN{print a+b+c
 
 share() { awk -v t="$1" -v o="$2" 'BEGIN { printf "%.1f ms of %.1f ms = %.1f %%", t - o, t, 100 * (t - o) / t }'; }
 # Next arms a 100 ms tick: that wait is part of every total.
-run_case "1024x768 BMP centred" "$DATA/bmp" No
+run_case bmp "1024x768 BMP centred" "$DATA/bmp" No
 echo "  beyond the outside steps: $(share "$TOTAL" 0)"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum 100 "$DF")")"
-run_case "24 MP JPEG centred" "$DATA/jpeg" No
+run_case jpeg "24 MP JPEG centred" "$DATA/jpeg" No
 echo "  cycle's own share: $(share "$TOTAL" "$J")"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" 100 "$DB")")"
-run_case "24 MP JPEG Smart" "$DATA/jpeg" Smart
+run_case smart "24 MP JPEG Smart" "$DATA/jpeg" Smart
 echo "  cycle's own share: $(share "$TOTAL" "$(sum "$J" "$F")")"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" "$F" 100 "$DF")")"
+
+# The steps, median ms over the timed changes ("-": the step did not run). "desktop" holds
+# placement to wallpaper call; "change" holds the steps from "changing shown" on and ends after
+# the caption, with the tray icon put back; "not marked" is the total less the steps up to the caption.
+echo
+printf '%-32s %10s %12s %12s\n' "step (median ms)" "BMP" "JPEG centred" "JPEG smart"
+for s in "${STEPS[@]}" "not marked (tick wait, guards)" "Next to caption"; do
+  printf '%-32s %10s %12s %12s\n' "$s" "${STEP_MS[bmp,$s]:--}" "${STEP_MS[jpeg,$s]:--}" "${STEP_MS[smart,$s]:--}"
+done

@@ -38,10 +38,15 @@ set_groups() {
 set_mode() { wb_wine reg add "$KEY\\Mode" /v "$1" /t "$2" /d "$3" /f >/dev/null; }
 
 movani_up() { "$WINELOADER" "$BIN/movsend.exe" >/dev/null 2>&1; }
-# Starts the program and waits until the start-up tick has shown the stored picture.
+# Starts the program and waits until the start-up tick has shown the stored picture. With
+# MOV_STEP_LOG set, the program alone runs with its step marks and their times written there.
 start_movani() {
   "$WINELOADER" "$BIN/probebox.exe" sync
-  ( cd "$BIN" && exec "$WINELOADER" Movani32.exe ) &
+  if [ -n "${MOV_STEP_LOG:-}" ]; then
+    ( cd "$BIN" && WINEDEBUG=+timestamp,+debugstr exec "$WINELOADER" Movani32.exe 2>"$MOV_STEP_LOG" ) &
+  else
+    ( cd "$BIN" && exec "$WINELOADER" Movani32.exe ) &
+  fi
   MOVANI_PID=$!
   wb_wait_until 60 movani_up || { echo "Movani32 did not start" >&2; exit 1; }
   wb_wait_until 60 shows_picture || { echo "no start-up picture: $(movwin title)" >&2; exit 1; }

@@ -8,6 +8,7 @@
 #include "engine/image_prep.h"
 #include "engine/member_name.h"
 #include "engine/selection_rules.h"
+#include "engine/step_marks.h"
 #include "engine/work_files.h"
 #include "framework/reg_key.h"
 #include "settings/busy_handshake.h"
@@ -127,8 +128,11 @@ Engine::Prepared Engine::Prepare(int group, const std::string& entry) {
 
 void Engine::Run() {
     BusyScope busy(*this);
+    StepMark change("change");
     HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    StepMark shown("changing shown");
     events_.Changing();
+    shown.End();
     Positions& pos = pos_;
     const int files = LbCount(lists_, IDC_FILE_LIST);
     bool wrote = false;
@@ -138,10 +142,15 @@ void Engine::Run() {
         // A group index the list does not hold has nothing to show.
         if (pos.DirPos < groups_.size()) {
             LbSelect(lists_, IDC_FILE_LIST, pos.BmpPos);
+            StepMark converting("conversion");
             const Prepared prep = Prepare(pos.DirPos, LbText(lists_, IDC_FILE_LIST, pos.BmpPos));
+            converting.End();
             if (prep.show) {
                 writer_.ApplyWallpaper(prep.current, prep.title, prep.archive);
+                StepMark saving("positions saved");
                 SavePositions(groups_, pos);
+                saving.End();
+                StepMark caption("caption");
                 events_.ShowingPicture(prep.title);
                 wrote = true;
             }
@@ -154,6 +163,7 @@ void Engine::Run() {
 
 void Engine::SelectionStep() {
     BusyScope busy(*this);
+    StepMark selecting("selection");
     State& st = st_;
     Positions& pos = pos_;
     SelectionInput in;
@@ -184,6 +194,7 @@ void Engine::SelectionStep() {
         }
     }
     LbSelect(lists_, IDC_GROUP_LIST, pos.DirPos);
+    selecting.End();
     Run();
     st.countdown = st.reload;
     st.forced = 0;

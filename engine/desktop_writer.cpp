@@ -4,6 +4,7 @@
 #include "engine/active_desktop.h"
 #include "engine/image_prep.h"
 #include "engine/placement.h"
+#include "engine/step_marks.h"
 #include "framework/handle.h"
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
@@ -43,6 +44,8 @@ void WriteDesktopValue(const char* name, const std::string& text) {
 }
 
 void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive) {
+    StepMark writing("desktop");  // first, so that it also spans the end of COM
+    StepMark placing("placement");
     fw::ComScope com;
     std::unique_ptr<ActiveDesktop> active;
     if (s_.ActiveDeskTopMode != kDesktopStandard) active = std::make_unique<ActiveDesktop>();
@@ -52,20 +55,28 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
     bool deskKnown = GetWindowRect(GetDesktopWindow(), &desk) != 0;
     const Placement p = DecidePlacement(s_, size, deskKnown, desk.right, fromArchive);
     s_.TileWallPaper = p.tileWallPaper;
+    placing.End();
 
-    if (p.tile == 0) {
-        if (p.smartFit) SmartFit(s_, s_.Adjust, s_.SmartPos);
-        WriteDesktopValue("WallpaperStyle", p.style);
+    if (p.tile == 0 && p.smartFit) {
+        StepMark fitting("smart fit");
+        SmartFit(s_, s_.Adjust, s_.SmartPos);
     }
+    StepMark values("desktop values");
+    if (p.tile == 0) WriteDesktopValue("WallpaperStyle", p.style);
     if (p.writeOrigin) WriteForOs(s_.OsKind, "WallpaperOriginX", p.originText);
     WriteDesktopValue("TileWallpaper", p.tileText);
     WriteProfileDesktop("TileWallpaper", p.tileText);
     if (s_.AutoTile == kAutoTileSuspended) s_.AutoTile = kAutoTileArmed;
     if (s_.Modify == 1) WriteForOs(s_.OsKind, "Wallpaper", desktopPath);
-    if (s_.ActiveDeskTopMode != kDesktopActive)
+    values.End();
+    if (s_.ActiveDeskTopMode != kDesktopActive) {
+        StepMark call("wallpaper call");
         SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(desktopPath.c_str()), SPIF_SENDWININICHANGE);
-    if (s_.ActiveDeskTopMode != kDesktopStandard && active && active->exists())
+    }
+    if (s_.ActiveDeskTopMode != kDesktopStandard && active && active->exists()) {
+        StepMark shell("active desktop");
         active->SetWallpaper(p.activeStyle, p.activeUsesDesktopPath ? desktopPath : shellPath);
+    }
 }
 
 void DesktopWriter::CompleteChange(bool wrotePicture) {
@@ -83,6 +94,7 @@ void DesktopWriter::RemoveWallpaper() {
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
     if (s_.ActiveDeskTopMode != kDesktopActive) {
+        StepMark repaint("repaint");
         HWND desk = GetDesktopWindow();
         RedrawWindow(desk, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         // Where the desktop window belongs to another process (Wine's desktop), the forced

@@ -104,7 +104,14 @@ std::string CFrameWnd::AskFileName(bool open) {
     ofn.nMaxFile = sizeof file;
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str() + (ext[0] == '.' ? 1 : 0);
     ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
-    BOOL ok = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    // Loaded only for the dialog: the library brings the print spooler with it, and under Wine
+    // the spooler's Unix printing libraries, into every process that links it at start-up.
+    using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    Module lib{LoadLibraryA("comdlg32.dll")};
+    auto ask = lib ? reinterpret_cast<FileDialogFn>(reinterpret_cast<void*>(
+                         GetProcAddress(lib.get(), open ? "GetOpenFileNameA" : "GetSaveFileNameA")))
+                   : nullptr;
+    BOOL ok = ask && ask(&ofn);
     return ok ? std::string(file) : std::string();
 }
 

@@ -141,8 +141,19 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
 }
 
 int CPropertySheet::DoModal(HINSTANCE inst) {
+    // The common controls are loaded with the first sheet, not at start-up: under Wine their
+    // load alone (theme images, fonts) costs the idle program some 1.6 MB. Once loaded the
+    // library stays, for the classes it registered.
+    static const HMODULE lib = LoadLibraryA("comctl32.dll");
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    using SheetFn = INT_PTR(WINAPI*)(LPCPROPSHEETHEADERA);
+    auto init = lib ? reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(lib, "InitCommonControlsEx")))
+                    : nullptr;
+    auto sheet = lib ? reinterpret_cast<SheetFn>(reinterpret_cast<void*>(GetProcAddress(lib, "PropertySheetA")))
+                     : nullptr;
+    if (!sheet) return IDCANCEL;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
+    if (init) init(&icc);
     // The first versions of the records: the common controls of Windows 95 and NT 4.0 refuse
     // the sheet when a size is not the one they know, and we use no later field.
     std::vector<PROPSHEETPAGEA_V1> psp(pages_.size());
@@ -169,7 +180,7 @@ int CPropertySheet::DoModal(HINSTANCE inst) {
     h.nStartPage = startPage_;
     h.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(psp.data());  // read as records of their own size
     ok_ = false;
-    PropertySheetA(&h);
+    sheet(&h);
     hwnd_ = nullptr;
     return ok_ ? IDOK : IDCANCEL;
 }

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "engine/desktop_writer.h"
+#include "engine/step_marks.h"
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
 #include "settings/settings_codes.h"
 #include "test_support.h"
+#include <vector>
 
 namespace {
 
@@ -228,6 +230,57 @@ TEST_F(DesktopWriterTest, FitOverrideIsUndoneOnlyByAChangeThatShowedAPicture) {
     writer.CompleteChange(true);
     EXPECT_FALSE(fit.pending);
     EXPECT_EQ(s.Adjust, 4);
+}
+
+// The step marks as a debugger would see them: OutputDebugStringA raises them as exceptions,
+// which a first handler reads and passes on.
+std::vector<std::string>* g_marks = nullptr;
+
+LONG CALLBACK ReadMark(EXCEPTION_POINTERS* e) {
+    const EXCEPTION_RECORD* r = e->ExceptionRecord;
+    if (g_marks && r->ExceptionCode == DBG_PRINTEXCEPTION_C && r->NumberParameters >= 2) {
+        std::string text(reinterpret_cast<const char*>(r->ExceptionInformation[1]));
+        const std::string prefix = "Movani32 step ";
+        if (text.compare(0, prefix.size(), prefix) == 0 && text.back() == '\n')
+            g_marks->push_back(text.substr(prefix.size(), text.size() - prefix.size() - 1));
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+class MarkListener {
+public:
+    MarkListener() : handler_(AddVectoredExceptionHandler(1, ReadMark)) { g_marks = &marks; }
+    ~MarkListener() {
+        g_marks = nullptr;
+        RemoveVectoredExceptionHandler(handler_);
+    }
+    std::vector<std::string> marks;
+
+private:
+    void* handler_;
+};
+
+TEST(StepMarkTest, EndsOnceWhetherEndedEarlyOrByItsScope) {
+    MarkListener listen;
+    {
+        mov::StepMark a("a");
+        mov::StepMark b("b");
+        b.End();
+        b.End();
+    }
+    EXPECT_EQ(listen.marks, (std::vector<std::string>{"a begin", "b begin", "b end", "a end"}));
+}
+
+TEST_F(DesktopWriterTest, StepMarksFrameEachStepOfTheWriteInItsOrder) {
+    s.TileWallPaper = mov::kPlaceCentre;
+    s.Adjust = mov::kAdjustNo;
+    std::string pic = Picture(300, 200);
+    MarkListener listen;
+    writer.ApplyWallpaper(pic, pic, false);
+    EXPECT_EQ(listen.marks, (std::vector<std::string>{"desktop begin", "placement begin", "placement end",
+                                                       "desktop values begin", "desktop values end",
+                                                       "wallpaper call begin", "wallpaper call end", "desktop end"}));
+    EXPECT_EQ(Reg("WallpaperStyle"), "0");  // marked or not, the write is the same
 }
 
 }  // namespace

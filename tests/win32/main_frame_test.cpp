@@ -143,6 +143,17 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
+// Names the file in this thread's file dialog (either style's name box) and confirms it.
+std::string g_nameToGive;
+void CALLBACK NameTheFile(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg || g_nameToGive.empty()) return;
+    for (int box : {0x47C, 0x480}) SetDlgItemTextA(dlg, box, g_nameToGive.c_str());  // cmb13, edt1
+    g_nameToGive.clear();
+    PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+}
+
 // A drop as the shell hands it over: DROPFILES followed by the ANSI paths.
 HDROP MakeDrop(const std::vector<std::string>& paths) {
     std::string list;
@@ -202,6 +213,18 @@ TEST_F(MainFrameTest, DroppedFoldersAndArchivesBecomeGroupsAndTheRestIsRefused) 
                               lzh + " は壁紙フォルダ／書庫ではないので登録できません。",
                               txt + " は壁紙フォルダ／書庫ではないので登録できません。",
                               tooLong + " は壁紙フォルダ／書庫ではないので登録できません。"}));
+}
+
+TEST_F(MainFrameTest, FirstSaveAsksForTheNameInTheFileDialog) {
+    testsupport::ScratchDir dir("save-as");
+    const std::string path = dir.file("saved.mov");
+    g_nameToGive = path;
+    frame_.SetReady();
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, NameTheFile);
+    SendMessageA(hwnd(), WM_COMMAND, ID_FILE_SAVE, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(doc_.GetPathName(), path);
+    EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // The remote control's OFF while a drop's refusal box is up: the close waits for the drop,
