@@ -8,7 +8,7 @@ mkdir -p "$work"
 pic=$(winpath "$work/small.bmp")
 desk='HKCU\Control Panel\Desktop'
 mode='HKCU\Software\Farnwick\MovAni32\Mode'
-trap 'wb_wine reg delete "$mode" /v Modify /f >/dev/null 2>&1; cleanup_movani' EXIT
+trap 'wb_wine reg delete "$mode" /v Modify /f >/dev/null 2>&1 || true; cleanup_movani' EXIT
 
 set_desktop() {  # tile style origin
   wb_wine reg add "$desk" /v TileWallpaper /t REG_SZ /d "$1" /f >/dev/null

@@ -19,7 +19,8 @@ printf '\xff\xd8\xff\xe0broken' > "$work/corrupt/bad.jpg"
 rmdir "$work/gone"
 
 key='HKCU\Software\Farnwick\MovAni32'
-trap 'cleanup_movani; forget_groups; wb_wine reg delete "$key\\Mode" /v Interval /f >/dev/null 2>&1; wb_wine reg delete "$key\\Special" /v WrightButton /f >/dev/null 2>&1 || true' EXIT
+# Clean-up never decides the verdict: each step may fail (a value already gone).
+trap 'cleanup_movani; forget_groups; wb_wine reg delete "$key\\Mode" /v Interval /f >/dev/null 2>&1 || true; wb_wine reg delete "$key\\Special" /v WrightButton /f >/dev/null 2>&1 || true' EXIT
 store_groups 0 0 "$work/good" "$work/jpegs" "$work/gone" "$work/pics.lzh" "$work/corrupt"
 stored() { for v in Count 00 01 02 03; do wb_reg_query "$group" $v; done; }
 # What must be stored at the end: the list as registered, less the folder that is gone, which

@@ -13,7 +13,7 @@ set -o errtrace
 trap 'e2e_rc=$?; [ "$BASH_SUBSHELL" -gt 0 ] || echo "FAIL: ${BASH_SOURCE[0]##*/} line $LINENO: $BASH_COMMAND (exit $e2e_rc)${FUNCNAME[0]:+ from line ${BASH_LINENO[*]}}" >&2' ERR
 
 # A failed test must not leave its Movani32 running for the next one to find.
-cleanup_movani() { if [ -n "${MOVANI_PID:-}" ] && kill -0 "$MOVANI_PID" 2>/dev/null; then kill "$MOVANI_PID"; fi; }
+cleanup_movani() { if [ -n "${MOVANI_PID:-}" ] && kill -0 "$MOVANI_PID" 2>/dev/null; then kill "$MOVANI_PID" 2>/dev/null || true; fi; }
 trap cleanup_movani EXIT
 
 # near COLOUR EXPECTED [TOLERANCE]: each channel within TOLERANCE (6): JPEG colours may be off by a little.
