@@ -3,6 +3,7 @@
 #include <vector>
 #include "collection/drop_rules.h"
 #include "collection/group_store.h"
+#include "framework/busy_period.h"
 
 namespace mov {
 
@@ -28,7 +29,7 @@ void RegisterDroppedFiles(HDROP drop, HWND frame, GroupList& groups, const Posit
             if (report)
                 report(frame, text);
             else
-                MessageBoxA(frame, text.c_str(), "MovAni32", MB_OK | MB_ICONEXCLAMATION);
+                fw::ShowMessageBox(frame, text.c_str(), "MovAni32", MB_OK | MB_ICONEXCLAMATION);
         }
     }
     DragFinish(drop);

@@ -6,6 +6,7 @@
 #include "collection/list_boxes.h"
 #include "collection/runtime_rand.h"
 #include "collection/shortcut_file.h"
+#include "framework/busy_period.h"
 #include "settings/busy_handshake.h"
 #include "settings/clock.h"
 #include "settings/settings_codes.h"
@@ -40,7 +41,7 @@ std::string FolderScan::ListFilePath(const SettingsRecord& s) { return s.TempFol
 
 void FolderScan::ShowFileErrorBox(HWND owner, const std::string& path) {
     std::string text = "ファイル " + path + " が見つかりません。";
-    MessageBoxA(owner, text.c_str(), "Movani32", MB_OK | MB_ICONEXCLAMATION);
+    fw::ShowMessageBox(owner, text.c_str(), "Movani32", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void FolderScan::WaitUntilDone(int steps) const {

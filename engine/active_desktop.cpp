@@ -6,6 +6,7 @@
 #include <wininet.h>
 #include <shlobj.h>
 #include <shlguid.h>
+#include "framework/busy_period.h"
 
 namespace mov {
 namespace {
@@ -36,6 +37,7 @@ ActiveDesktop::~ActiveDesktop() {
 
 void ActiveDesktop::SetWallpaper(int style, const std::string& path) {
     if (!obj_) return;
+    fw::BusyPeriod busy;  // the shell's refresh answers late
     WALLPAPEROPT opt;
     opt.dwSize = sizeof opt;
     opt.dwStyle = static_cast<DWORD>(style);
@@ -50,6 +52,7 @@ void ActiveDesktop::SetWallpaper(int style, const std::string& path) {
 
 void ActiveDesktop::ClearWallpaper() {
     if (!obj_) return;
+    fw::BusyPeriod busy;
     BSTR empty = SysAllocStringLen(nullptr, 0);
     obj_->SetWallpaper(empty ? empty : L"", 0);
     if (empty) SysFreeString(empty);

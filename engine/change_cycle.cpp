@@ -127,7 +127,7 @@ Engine::Prepared Engine::Prepare(int group, const std::string& entry) {
 }
 
 void Engine::Run() {
-    BusyScope busy(*this);
+    fw::BusyPeriod busy;
     StepMark change("change");
     HCURSOR before = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     StepMark shown("changing shown");
@@ -162,7 +162,7 @@ void Engine::Run() {
 }
 
 void Engine::SelectionStep() {
-    BusyScope busy(*this);
+    fw::BusyPeriod busy;
     StepMark selecting("selection");
     State& st = st_;
     Positions& pos = pos_;
@@ -208,7 +208,7 @@ void Engine::Next() {
 }
 
 void Engine::Previous() {
-    BusyScope busy(*this);
+    fw::BusyPeriod busy;
     State& st = st_;
     Positions& pos = pos_;
     st.countdown = 1;

@@ -5,6 +5,7 @@
 #include "engine/image_prep.h"
 #include "engine/placement.h"
 #include "engine/step_marks.h"
+#include "framework/busy_period.h"
 #include "framework/handle.h"
 #include "framework/reg_key.h"
 #include "settings/registry_paths.h"
@@ -44,6 +45,7 @@ void WriteDesktopValue(const char* name, const std::string& text) {
 }
 
 void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive) {
+    fw::BusyPeriod busy;  // the wallpaper call broadcasts, the smart fit may start a program
     StepMark writing("desktop");  // first, so that it also spans the end of COM
     StepMark placing("placement");
     fw::ComScope com;
@@ -89,6 +91,7 @@ void DesktopWriter::CompleteChange(bool wrotePicture) {
 }
 
 void DesktopWriter::RemoveWallpaper() {
+    fw::BusyPeriod busy;  // a broadcast and the desktop's repaint
     Report(true);
     s_.PaperRemoved = 1;
     char empty[] = "";

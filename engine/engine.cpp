@@ -41,6 +41,7 @@ void Engine::SetRunModes(RunModes (*rule)(RunModes)) {
 }
 
 void Engine::TogglePaper() {
+    fw::BusyPeriod busy;
     if (s_.PaperRemoved == 1) {
         Run();
         if (st_.rememberedMode != kChangeNo) Go();
@@ -52,6 +53,7 @@ void Engine::TogglePaper() {
 
 void Engine::DeleteGroup(int index) {
     if (index < 0 || index >= groups_.size()) return;
+    fw::BusyPeriod busy;
     groups_.Remove(index);
     // With the last group gone nothing would be written at close and the group would come
     // back at the next start: the stored list is dropped now.
@@ -67,6 +69,7 @@ void Engine::DeleteGroup(int index) {
 }
 
 void Engine::ShowSelectedGroup() {
+    fw::BusyPeriod busy;
     scan_.Scan(false);  // takes the selected group as the current one
     WaitForScan();
     pos_.BmpPos = 0;
@@ -74,6 +77,7 @@ void Engine::ShowSelectedGroup() {
 }
 
 void Engine::ShowFile(int index) {
+    fw::BusyPeriod busy;
     pos_.BmpPos = index;
     Run();
     st_.countdown = st_.reload;
@@ -91,6 +95,7 @@ void Engine::Reload(int interval) {
 }
 
 void Engine::RescanAndShow() {
+    fw::BusyPeriod busy;
     scan_.Scan(1);
     WaitForScan();
     Run();

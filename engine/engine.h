@@ -5,7 +5,6 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include "collection/folder_scan.h"
 #include "collection/group_list.h"
@@ -13,6 +12,7 @@
 #include "engine/desktop_writer.h"
 #include "engine/engine_events.h"
 #include "engine/selection_rules.h"
+#include "framework/busy_period.h"
 #include "settings/settings_record.h"
 
 namespace mov {
@@ -61,24 +61,9 @@ public:
     void EndDelayedStart() { st_.delayedStart = 2; }
     DesktopWriter& desktop() { return writer_; }
 
-    // True while a change, a tick or a drop is under way. Calls into other processes (the
-    // shell's tray) and message boxes let commands sent meanwhile run inside it; such a
-    // command must wait for its end, or the end overwrites what it set.
-    bool Busy() const { return depth_ > 0; }
-    // Called each time the outermost busy period ends.
-    void SetIdleHandler(std::function<void()> idle) { idle_ = std::move(idle); }
-    class BusyScope {
-    public:
-        explicit BusyScope(Engine& e) : e_(e) { ++e_.depth_; }
-        ~BusyScope() {
-            if (--e_.depth_ == 0 && e_.idle_) e_.idle_();
-        }
-        BusyScope(const BusyScope&) = delete;
-        BusyScope& operator=(const BusyScope&) = delete;
-
-    private:
-        Engine& e_;
-    };
+    // Every operation that can wait in a loop it does not own (a scan's report, a change, the
+    // removal) is one busy period (framework/busy_period.h) from its start to its end.
+    bool Busy() const { return fw::BusyPeriod::Active(); }
 
     int countdown() const { return st_.countdown; }
     int reload() const { return st_.reload; }
@@ -131,8 +116,6 @@ private:
     } st_;
     FitOverride fit_;
     DesktopWriter writer_;
-    int depth_ = 0;
-    std::function<void()> idle_;
 };
 
 }  // namespace mov

@@ -51,10 +51,9 @@ void Engine::ShowCurrent() {
 }
 
 void Engine::Tick(uintptr_t id) {
-    // A tick that comes while another one (or a change, or a drop) waits in a message box
-    // does nothing: it would stack a second box, or change what the first one is using.
-    if (Busy()) return;
-    BusyScope busy(*this);
+    // Ticks that come during it are dropped (the view's rule): they would stack a second box,
+    // or change what the first one is using.
+    fw::BusyPeriod busy;
     if (Held()) return;
     State& st = st_;
     if (id == st.timerId) {

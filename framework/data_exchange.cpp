@@ -1,5 +1,6 @@
 // Exchange of integers, radio groups and check boxes between page values and controls.
 #include "framework/data_exchange.h"
+#include "framework/busy_period.h"
 #include <string>
 #include <vector>
 #include "framework/dialog_int.h"
@@ -29,7 +30,7 @@ void DataExchange::Fail(int id, const char* text) {
     // The sheet (or the dialog itself) owns the box; its caption is the box's caption.
     HWND owner = GetParent(dlg_) ? GetParent(dlg_) : dlg_;
     std::string caption = WindowText(owner);
-    MessageBoxA(owner, text, caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(owner, text, caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
     if (HWND field = GetDlgItem(dlg_, id)) {
         SetFocus(field);
         SendMessageA(field, EM_SETSEL, 0, -1);

@@ -1,9 +1,11 @@
 // Message dispatch from the dialog procedure to Dialog objects.
 #include "framework/dialog.h"
+#include "framework/busy_period.h"
 
 namespace fw {
 
 INT_PTR Dialog::DoModal(HINSTANCE inst, UINT templateId, HWND owner) {
+    BusyPeriod busy;
     return DialogBoxParamA(inst, MAKEINTRESOURCEA(templateId), owner, &Dialog::StaticProc,
                            reinterpret_cast<LPARAM>(this));
 }

@@ -14,6 +14,9 @@ public:
     virtual bool OnNewDocument() { return true; }
     // Closing work of the document, run once before the windows go.
     virtual void OnCloseDocument() {}
+    // The session ends: what closing would write is written now, and nothing is freed, since
+    // code under way may still use it. The close that follows writes it no more.
+    virtual void OnEndSession() {}
     // The open and save steps of the file commands. The document has no file form of its
     // own: opening runs the new-document step, saving writes an empty file.
     virtual bool OnOpenDocument(const std::string& path);

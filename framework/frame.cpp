@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include "framework/document.h"
 #include "framework/handle.h"
+#include "framework/busy_period.h"
 #include "framework/view.h"
 
 namespace fw {
@@ -111,6 +112,7 @@ std::string CFrameWnd::AskFileName(bool open) {
     auto ask = lib ? reinterpret_cast<FileDialogFn>(reinterpret_cast<void*>(
                          GetProcAddress(lib.get(), open ? "GetOpenFileNameA" : "GetSaveFileNameA")))
                    : nullptr;
+    BusyPeriod busy;
     BOOL ok = ask && ask(&ofn);
     return ok ? std::string(file) : std::string();
 }
@@ -122,6 +124,35 @@ void CFrameWnd::OnClose() {
     ShowWindow(hwnd_, SW_HIDE);
     if (doc_) doc_->OnCloseDocument();
     DestroyWindow(hwnd_);
+}
+
+// The saving cannot wait for a busy period to end; the freeing must.
+void CFrameWnd::OnEndSession() {
+    if (!ready_ || closed_) return;
+    if (doc_) doc_->OnEndSession();
+    if (BusyPeriod::Active())
+        BusyPeriod::Hold(hwnd_, WM_CLOSE, 0, 0);
+    else
+        OnClose();
+}
+
+WhileBusy CFrameWnd::WhileBusyRule(UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+    case WM_CLOSE:
+        return WhileBusy::kWait;
+    case WM_COMMAND:
+        switch (LOWORD(wp)) {
+        case ID_APP_EXIT:
+        case ID_FILE_NEW:
+        case ID_FILE_OPEN:
+        case ID_FILE_SAVE:
+            return WhileBusy::kWait;
+        default:
+            return view_ ? view_->CommandWhileBusy(LOWORD(wp)) : WhileBusy::kRun;
+        }
+    default:
+        return WhileBusy::kRun;
+    }
 }
 
 // Menu items without a handler are shown disabled.
@@ -158,7 +189,7 @@ LRESULT CFrameWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     case WM_ENDSESSION:
         // Windows ends a session without WM_CLOSE: the closing work must run here.
-        if (wp) OnClose();
+        if (wp) OnEndSession();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

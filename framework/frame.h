@@ -43,10 +43,15 @@ protected:
     // registers the framework's own frame class, with the icon of the frame's resource id.
     virtual bool PreCreateWindow(CREATESTRUCTA& cs);
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // A close, and the commands that close or renew the document, wait for a busy period:
+    // they free what it uses. The view says what its commands do.
+    WhileBusy WhileBusyRule(UINT msg, WPARAM wp, LPARAM lp) override;
     // Commands that reach the frame after the view declined them.
     virtual bool OnCmdMsg(UINT id, bool execute);
     // The closing sequence of ID_APP_EXIT, the close box and the end of the session; runs once.
     virtual void OnClose();
+    // WM_ENDSESSION(TRUE): Windows may end the process as soon as the message returns.
+    void OnEndSession();
 
     HINSTANCE inst_ = nullptr;
     UINT resId_ = 0;

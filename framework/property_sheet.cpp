@@ -3,6 +3,7 @@
 #include "framework/property_sheet.h"
 #include <commctrl.h>
 #include <cstring>
+#include "framework/busy_period.h"
 #include "framework/dialog_template.h"
 
 namespace fw {
@@ -180,6 +181,7 @@ int CPropertySheet::DoModal(HINSTANCE inst) {
     h.nStartPage = startPage_;
     h.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(psp.data());  // read as records of their own size
     ok_ = false;
+    BusyPeriod busy;
     sheet(&h);
     hwnd_ = nullptr;
     return ok_ ? IDOK : IDCANCEL;

@@ -13,6 +13,10 @@ bool CView::Create(HWND parent, HINSTANCE inst, UINT id) {
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), inst) != nullptr;
 }
 
+WhileBusy CView::WhileBusyRule(UINT msg, WPARAM wp, LPARAM) {
+    return msg == WM_COMMAND ? CommandWhileBusy(LOWORD(wp)) : WhileBusy::kRun;
+}
+
 LRESULT CView::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_PAINT: {

@@ -19,9 +19,12 @@ public:
     virtual void OnInitialUpdate() {}
     // Command routing: with execute false, only says whether the id has a handler.
     virtual bool OnCmdMsg(UINT id, bool execute) { (void)id; (void)execute; return false; }
+    // What command `id` does when it arrives during a busy period, wherever it arrives.
+    virtual WhileBusy CommandWhileBusy(UINT id) const { (void)id; return WhileBusy::kRun; }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    WhileBusy WhileBusyRule(UINT msg, WPARAM wp, LPARAM lp) override;
     virtual void OnDraw(HDC dc) { (void)dc; }
 
 private:

@@ -66,8 +66,14 @@ LRESULT CALLBACK Wnd::StaticProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         self = FromHandle(w);
     }
     if (!self) return DefWindowProcA(w, msg, wp, lp);
+    if (msg == BusyPeriod::WakeMessage() && msg != 0) {
+        BusyPeriod::RunWaiting();
+        return 0;
+    }
+    if (BusyPeriod::Gate(w, msg, wp, lp, self->WhileBusyRule(msg, wp, lp))) return 0;
     LRESULT r = self->WindowProc(msg, wp, lp);
     if (msg == WM_NCDESTROY) {
+        BusyPeriod::Forget(w);
         SetWindowLongPtrA(w, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         self->OnNcDestroy();
@@ -78,6 +84,7 @@ LRESULT CALLBACK Wnd::StaticProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
 
 int Wnd::RunModal(HWND focus) {
+    BusyPeriod busy;
     HWND owner = GetWindow(hwnd_, GW_OWNER);
     if (owner) EnableWindow(owner, FALSE);
     ShowWindow(hwnd_, SW_SHOW);

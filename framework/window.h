@@ -3,6 +3,7 @@
 // window first.
 #pragma once
 #include <windows.h>
+#include "framework/busy_period.h"
 
 namespace fw {
 
@@ -47,6 +48,8 @@ public:
 
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
+    // What happens to a message that arrives during a busy period (framework/busy_period.h).
+    virtual WhileBusy WhileBusyRule(UINT, WPARAM, LPARAM) { return WhileBusy::kRun; }
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
     // Last message of the window; the handle is cleared after it.
     virtual void OnNcDestroy() {}

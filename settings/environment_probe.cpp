@@ -2,6 +2,7 @@
 // read counts as absent.
 #include "settings/environment_probe.h"
 #include <cstring>
+#include "framework/busy_period.h"
 #include "framework/reg_key.h"
 #include "settings/environment_rules.h"
 #include "settings/settings_codes.h"
@@ -38,13 +39,14 @@ void ZeroPatternOnNt4(const SettingsRecord& s, fw::RegKey& desktop) {
     if (!NeedsZeroPattern(present, pattern, size)) return;
     desktop.SetString("Pattern", kZeroPattern);
     std::string zero = kZeroPattern;  // the call takes a writable buffer
+    fw::BusyPeriod busy;  // a broadcast
     SystemParametersInfoA(SPI_SETDESKPATTERN, 0, &zero[0], SPIF_SENDWININICHANGE);
 }
 
 }  // namespace
 
 int SystemQuestionBox(HWND owner, const char* text, const char* caption, UINT type) {
-    return MessageBoxA(owner, text, caption, type);
+    return fw::ShowMessageBox(owner, text, caption, type);
 }
 
 void ProbeUserName(SettingsRecord& s) {

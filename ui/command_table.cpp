@@ -16,6 +16,7 @@
 
 // A command sent while a change waits on another process, or a message box runs inside
 // that wait, runs after it: the end of the change would overwrite what the command set.
+// The frame's closing and renewal commands wait by the frame's own rule.
 const CommandTable::Entry CommandTable::kEntries[] = {
     {ID_NO_PAPER, true, [](CommandTable& c) { c.p_.engine->TogglePaper(); }},
     {ID_STOP_GO, true, [](CommandTable& c) { c.p_.engine->StopGo(); }},
@@ -36,18 +37,12 @@ const CommandTable::Entry CommandTable::kEntries[] = {
     {ID_EXIT, false, [](CommandTable& c) { SendMessageA(c.Frame(), WM_COMMAND, ID_APP_EXIT, 0); }},
     {ID_LEFT_CLICK, true, [](CommandTable& c) { c.RunTrayButton(true); }},
     {ID_RIGHT_CLICK, true, [](CommandTable& c) { c.RunTrayButton(false); }},
-    // The frame's closing and renewal free the groups a change under way still uses.
-    {ID_APP_EXIT, true, nullptr},
-    {ID_FILE_NEW, true, nullptr},
-    {ID_FILE_OPEN, true, nullptr},
-    {ID_FILE_SAVE, true, nullptr},
 };
 
 bool CommandTable::Run(UINT id, bool execute) {
     for (const Entry& e : kEntries) {
         if (e.id != id) continue;
-        if (!e.run) return execute && DeferWhileBusy(p_.view, WM_COMMAND, id, 0);
-        if (execute && !(e.waits && DeferWhileBusy(p_.view, WM_COMMAND, id, 0))) e.run(*this);
+        if (execute) e.run(*this);
         return true;
     }
     return false;  // ID_MENU_CANCEL among them: choosing it only closes the menu
@@ -55,20 +50,25 @@ bool CommandTable::Run(UINT id, bool execute) {
 
 bool CommandTable::Handles(UINT id) {
     for (const Entry& e : kEntries)
-        if (e.id == id) return e.run != nullptr;
+        if (e.id == id) return true;
     return false;
 }
 
-bool CommandTable::DeferWhileBusy(HWND target, UINT msg, WPARAM wp, LPARAM lp) {
-    if (!p_.engine->Busy()) return false;
-    deferred_.push_back(MSG{target, msg, wp, lp, 0, {0, 0}});
-    return true;
+fw::WhileBusy CommandTable::WhileBusyFor(UINT id) {
+    for (const Entry& e : kEntries)
+        if (e.id == id) return e.waits ? fw::WhileBusy::kWait : fw::WhileBusy::kRun;
+    return fw::WhileBusy::kRun;
 }
 
-void CommandTable::PostDeferred() {
-    std::vector<MSG> due;
-    due.swap(deferred_);
-    for (const MSG& d : due) PostMessageA(d.hwnd, d.message, d.wParam, d.lParam);
+fw::WhileBusy CommandTable::TrayWhileBusy(UINT mouseEvent) {
+    switch (mouseEvent) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        return fw::WhileBusy::kWait;
+    default:
+        return fw::WhileBusy::kDrop;
+    }
 }
 
 // Through the view's window, so whatever routes its commands sees this one too.
@@ -81,14 +81,13 @@ void CommandTable::DeleteGroup() {
     const int index = mov::LbSelection(p_.view, IDC_GROUP_LIST);
     if (mov::LbCount(p_.view, IDC_GROUP_LIST) <= 0 || index < 0 || index >= groups.size()) return;
     const std::string question = mov::DeleteGroupQuestion(groups.at(index).path);
-    if (MessageBoxA(Frame(), question.c_str(), mov::kDeleteGroupCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (fw::ShowMessageBox(Frame(), question.c_str(), mov::kDeleteGroupCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     p_.engine->DeleteGroup(index);
 }
 
 void CommandTable::OnListDoubleClick(UINT listId) {
     if (mov::LbCount(p_.view, static_cast<int>(listId)) <= 0) return;
-    if (DeferWhileBusy(p_.view, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK), 0)) return;
     if (listId == IDC_GROUP_LIST)
         p_.engine->ShowSelectedGroup();
     else
@@ -148,6 +147,7 @@ void CommandTable::ShowTrayMenu() {
     HWND frame = Frame();
     // Without the foreground a tray menu stays open when the user clicks elsewhere.
     SetForegroundWindow(frame);
+    fw::BusyPeriod busy;  // the menu's own loop
     TrackPopupMenu(menu.get(), 0, desk.right - 20, desk.bottom - 20, 0, p_.view, nullptr);
     PostMessageA(p_.view, WM_NULL, 0, 0);
     SetActiveWindow(frame);
@@ -161,6 +161,7 @@ void CommandTable::OpenManual() {
     std::string manual(path, n);
     size_t slash = manual.find_last_of('\\');
     manual = (slash == std::string::npos ? std::string() : manual.substr(0, slash + 1)) + "Movani32.html";
+    fw::BusyPeriod busy;  // the shell may wait on the browser it starts
     ShellExecuteA(Frame(), "open", manual.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

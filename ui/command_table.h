@@ -1,8 +1,8 @@
-// The view's commands: which id runs what, which of them wait while the engine is busy, and
-// the messages that wait. Also the list boxes' double clicks and the tray icon's buttons.
+// The view's commands: which id runs what and which of them wait for a busy period to end.
+// Also the list boxes' double clicks and the tray icon's buttons.
 #pragma once
 #include <windows.h>
-#include <vector>
+#include "framework/busy_period.h"
 #include "ui/view_parts.h"
 
 class CommandTable {
@@ -13,23 +13,20 @@ public:
     bool Run(UINT id, bool execute);
     // Whether `id` has an action here (before the view is ready too: the menus ask early).
     static bool Handles(UINT id);
+    // What command `id` does during a busy period: the table's own commands wait.
+    static fw::WhileBusy WhileBusyFor(UINT id);
+    // What the tray's mouse event `mouseEvent` does during a busy period: the buttons wait,
+    // the moves are stale by the time it ends.
+    static fw::WhileBusy TrayWhileBusy(UINT mouseEvent);
     // WM_TRAY_NOTIFY: the shell reports the icon's mouse events with the event in lParam.
     void OnTrayNotify(UINT mouseEvent);
     void OnListDoubleClick(UINT listId);
 
-    // While the engine is busy: keeps the message for `target`, to be posted once when the
-    // outermost busy period ends, and returns true. Otherwise false: the caller runs it now.
-    // Re-posting at once instead would hand it straight back to a message box's loop,
-    // which then never gets to mouse input or timers.
-    bool DeferWhileBusy(HWND target, UINT msg, WPARAM wp, LPARAM lp);
-    // The engine's busy period ended.
-    void PostDeferred();
-
 private:
     struct Entry {
         UINT id;
-        bool waits;                      // waits while the engine is busy
-        void (*run)(CommandTable& self);  // null: only waits, the frame runs it
+        bool waits;                      // waits for a busy period to end
+        void (*run)(CommandTable& self);
     };
     static const Entry kEntries[];
 
@@ -42,5 +39,4 @@ private:
     HWND Frame() const;
 
     ViewParts p_;
-    std::vector<MSG> deferred_;
 };

@@ -1,6 +1,5 @@
 // Main window class registration, first activation and the window-procedure hook.
 #include "ui/main_frame.h"
-#include <optional>
 #include "collection/drop_registration.h"
 #include "ui/movani32_doc.h"
 #include "framework/menu_entries.h"
@@ -72,24 +71,19 @@ void CMainFrame::ActivateFrame(int nCmdShow) {
     fw::CFrameWnd::ActivateFrame(nCmdShow);
 }
 
-void CMainFrame::OnClose() {
-    auto* view = static_cast<CMovani32View*>(GetActiveView());
-    if (view && view->DeferWhileBusy(hwnd_, WM_CLOSE, 0, 0)) return;
-    fw::CFrameWnd::OnClose();
+fw::WhileBusy CMainFrame::WhileBusyRule(UINT msg, WPARAM wp, LPARAM lp) {
+    return msg == WM_DROPFILES ? fw::WhileBusy::kWait : fw::CFrameWnd::WhileBusyRule(msg, wp, lp);
 }
 
 // A drop appends to the groups and saves them, and its refusal boxes let other messages in:
 // it waits for a change under way, and a close or a change waits for it.
 void CMainFrame::OnDropFiles(HDROP drop) {
-    auto* view = static_cast<CMovani32View*>(GetActiveView());
-    if (view && view->DeferWhileBusy(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0)) return;
     auto* doc = static_cast<CMovani32Doc*>(GetActiveDocument());
     if (!doc) {
         DragFinish(drop);
         return;
     }
-    std::optional<mov::Engine::BusyScope> busy;
-    if (view && view->engine()) busy.emplace(*view->engine());
+    fw::BusyPeriod busy;
     mov::RegisterDroppedFiles(drop, hwnd_, doc->groups, doc->positions, doc->settings);
 }
 

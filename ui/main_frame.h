@@ -20,8 +20,8 @@ public:
 protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    // The close box during a change or a drop closes once that is over.
-    void OnClose() override;
+    // A drop waits for a busy period, as a close does.
+    fw::WhileBusy WhileBusyRule(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     void OnDropFiles(HDROP drop);

@@ -28,10 +28,24 @@ void CMovani32Doc::OnCloseDocument() {
     fw::CDocument::OnCloseDocument();
 }
 
-void CMovani32Doc::SaveAndRelease() {
+// A log-off during a change or inside a drop's box: the groups registered so far are saved,
+// and the list stays for the code under way.
+void CMovani32Doc::OnEndSession() {
+    if (savedForSessionEnd_) return;
+    SaveAll();
+    savedForSessionEnd_ = true;
+}
+
+void CMovani32Doc::SaveAll() {
     mov::RestoreDesktop(settings);
     mov::SavePositions(groups, positions);
-    mov::SaveGroupList(groups, 1);
+    mov::SaveGroupList(groups, false);
+}
+
+void CMovani32Doc::SaveAndRelease() {
+    if (!savedForSessionEnd_) SaveAll();
+    savedForSessionEnd_ = false;
+    while (!groups.empty()) groups.Remove(groups.size() - 1);
 }
 
 void CMovani32Doc::LoadSettings() { mov::LoadSettings(settings); }

@@ -9,6 +9,7 @@ class CMovani32Doc : public fw::CDocument {
 public:
     bool OnNewDocument() override;
     void OnCloseDocument() override;
+    void OnEndSession() override;
 
     // The settings record in the registry (Mode, Special and Additional keys).
     void LoadSettings();
@@ -22,5 +23,8 @@ public:
 private:
     // The closing work: desktop values back, positions and groups saved, the list freed.
     void SaveAndRelease();
+    // What the closing work writes, with the groups kept.
+    void SaveAll();
     bool opened_ = false;
+    bool savedForSessionEnd_ = false;
 };

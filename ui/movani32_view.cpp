@@ -62,8 +62,9 @@ void CMovani32View::OnInitialUpdate() {
         engine_ = std::make_unique<mov::Engine>(doc->settings, doc->groups, doc->positions, *scan_,
                                                 static_cast<mov::EngineEvents&>(*this), hwnd_);
         commands_ = std::make_unique<CommandTable>(parts());
-        engine_->SetIdleHandler([this] { commands_->PostDeferred(); });
     }
+    // The load's report and the tray's answer let messages in.
+    fw::BusyPeriod busy;
     scan_->scanDone = 1;
     const bool renewed = controlsMade_;
     if (!controlsMade_) CreateControls();
@@ -89,8 +90,19 @@ bool CMovani32View::OnCmdMsg(UINT id, bool execute) {
     return commands_ ? commands_->Run(id, execute) : CommandTable::Handles(id);
 }
 
-bool CMovani32View::DeferWhileBusy(HWND target, UINT msg, WPARAM wp, LPARAM lp) {
-    return commands_ && commands_->DeferWhileBusy(target, msg, wp, lp);
+fw::WhileBusy CMovani32View::WhileBusyRule(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_TIMER:
+        return fw::WhileBusy::kDrop;
+    case WM_TRAY_NOTIFY:
+        return CommandTable::TrayWhileBusy(static_cast<UINT>(lp));
+    case WM_COMMAND:
+        if (LOWORD(wp) == IDC_GROUP_LIST || LOWORD(wp) == IDC_FILE_LIST)
+            return HIWORD(wp) == LBN_DBLCLK ? fw::WhileBusy::kWait : fw::WhileBusy::kRun;
+        return fw::CView::WhileBusyRule(msg, wp, lp);
+    default:
+        return fw::WhileBusy::kRun;
+    }
 }
 
 BOOL CMovani32View::SetTrayIcon(UINT iconId, DWORD op) {
@@ -199,7 +211,7 @@ LRESULT CMovani32View::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         SetTrayIcon(IDR_MAINFRAME, NIM_DELETE);
         break;
     case WM_TRAY_NOTIFY:
-        if (commands_ && !commands_->DeferWhileBusy(hwnd_, msg, wp, lp)) commands_->OnTrayNotify(static_cast<UINT>(lp));
+        if (commands_) commands_->OnTrayNotify(static_cast<UINT>(lp));
         break;
     case WM_COMMAND:
         if (LOWORD(wp) == IDC_GROUP_LIST || LOWORD(wp) == IDC_FILE_LIST) {

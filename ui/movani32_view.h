@@ -15,6 +15,7 @@ class CMovani32Doc;
 class CMovani32View : public fw::CView, public mov::EngineEvents {
 public:
     bool OnCmdMsg(UINT id, bool execute) override;
+    fw::WhileBusy CommandWhileBusy(UINT id) const override { return CommandTable::WhileBusyFor(id); }
     void OnInitialUpdate() override;
 
     CMovani32Doc* GetDocument() const;
@@ -22,12 +23,11 @@ public:
     mov::Engine* engine() { return engine_.get(); }
     // What the commands act on.
     ViewParts parts();
-    // While the engine is busy: keeps the message for `target` until the busy period ends
-    // (see CommandTable::DeferWhileBusy).
-    bool DeferWhileBusy(HWND target, UINT msg, WPARAM wp, LPARAM lp);
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Ticks are dropped during a busy period; double clicks and the tray's buttons wait.
+    fw::WhileBusy WhileBusyRule(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDraw(HDC dc) override;
 
     // How the engine's reports look: a tray image, the document title (the caption).

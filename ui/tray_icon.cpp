@@ -1,5 +1,6 @@
 // Shell_NotifyIconA with the classic record: window, id, message, icon and tip.
 #include "ui/tray_icon.h"
+#include "framework/busy_period.h"
 #include <shellapi.h>
 #include <cstddef>
 #include <cstring>
@@ -59,5 +60,6 @@ BOOL TrayIcon::CallShell(DWORD op, UINT iconId) {
     nid.uCallbackMessage = WM_TRAY_NOTIFY;
     nid.hIcon = icon.get();
     std::memcpy(nid.szTip, kTip, sizeof kTip);
+    fw::BusyPeriod busy;  // the shell's answer lets messages sent meanwhile in
     return Shell_NotifyIconA(op, &nid);
 }

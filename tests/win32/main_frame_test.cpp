@@ -168,6 +168,11 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
     return static_cast<HDROP>(mem);
 }
 
+void Pump() {
+    MSG m;
+    for (int i = 0; i < 1000 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessageA(&m);
+}
+
 uint32_t GroupNumber(const char* name) {
     DWORD v = 0, size = sizeof v;
     HKEY k;
@@ -228,7 +233,7 @@ TEST_F(MainFrameTest, FirstSaveAsksForTheNameInTheFileDialog) {
 }
 
 // The remote control's OFF while a drop's refusal box is up: the close waits for the drop,
-// which saves the whole list, and then runs. Nothing stored is lost.
+// which saves the whole list, and then runs. A drop that comes after the close is let go.
 TEST_F(MainFrameTest, ExitDuringADropsRefusalBoxWaitsForTheDrop) {
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group");
     testsupport::ScratchDir a("drop-a"), c("drop-c"), d("drop-d");
@@ -237,16 +242,55 @@ TEST_F(MainFrameTest, ExitDuringADropsRefusalBoxWaitsForTheDrop) {
     frame_.SetReady();
     view_->OnInitialUpdate();
     SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a.path(), c.path()})), 0);
+    HDROP late = MakeDrop({c.path()});
     testsupport::AnswerMessageBox(
         IDOK, [&] { SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({txt, d.path()})), 0); },
-        [&] { SendMessageA(hwnd(), WM_COMMAND, ID_APP_EXIT, 0); });
+        [&] {
+            SendMessageA(hwnd(), WM_COMMAND, ID_APP_EXIT, 0);
+            SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(late), 0);
+        });
     EXPECT_EQ(GroupNumber("Count"), 2u);
     for (const auto& g : {std::make_pair("00", &a), std::make_pair("01", &c), std::make_pair("02", &d)})
         EXPECT_EQ(testsupport::RegText(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", g.first),
                   g.second->path());
-    MSG m{};
-    ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_COMMAND, WM_COMMAND, PM_REMOVE));  // the exit, due now
-    EXPECT_EQ(LOWORD(m.wParam), ID_APP_EXIT);
+    EXPECT_TRUE(IsWindow(hwnd()));
+    Pump();  // the exit, due now
+    EXPECT_FALSE(IsWindow(hwnd()));
+    EXPECT_EQ(GlobalFlags(late), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "the late drop was not finished";
+}
+
+// Windows may end the process as soon as WM_ENDSESSION returns: a log-off inside a drop's
+// refusal box saves at once what the drop has registered so far and the positions, and puts
+// the desktop's values back. The close that follows writes nothing again.
+TEST_F(MainFrameTest, LogOffInsideADropsRefusalBoxSavesAtOnce) {
+    const char* group = "Software\\Farnwick\\MovAni32\\Group";
+    RegDeleteKeyA(HKEY_CURRENT_USER, group);
+    testsupport::ScratchDir a("logoff-a"), d("logoff-d");
+    const std::string txt = a.file("x.txt");
+    testsupport::WriteBytes(txt, {1});
+    frame_.SetReady();
+    view_->OnInitialUpdate();
+    doc_.settings.SysWallpaperStyle = "0";
+    testsupport::RegPutText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "WallpaperStyle", "2");
+    std::string savedInside, styleInside;
+    uint32_t countInside = 0;
+    testsupport::AnswerMessageBox(
+        IDOK, [&] { SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a.path(), txt, d.path()})), 0); },
+        [&] {
+            SendMessageA(hwnd(), WM_QUERYENDSESSION, 0, 0);
+            SendMessageA(hwnd(), WM_ENDSESSION, TRUE, 0);
+            savedInside = testsupport::RegText(HKEY_CURRENT_USER, group, "00");
+            countInside = GroupNumber("Count");
+            styleInside = testsupport::RegText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "WallpaperStyle");
+        });
+    EXPECT_EQ(savedInside, a.path());
+    EXPECT_EQ(countInside, 0u);
+    EXPECT_EQ(styleInside, "0");
+    EXPECT_EQ(testsupport::RegText(HKEY_CURRENT_USER, group, "01"), d.path());  // the drop's own save
+    testsupport::RegPutDword(HKEY_CURRENT_USER, group, "DirPos", 77);
+    Pump();  // the close the log-off left for after the drop
+    EXPECT_FALSE(IsWindow(hwnd()));
+    EXPECT_EQ(GroupNumber("DirPos"), 77u) << "saved twice";
 }
 
 // A Next from the tray while the start-up scan's box is up arms the program's timer, not one

@@ -32,6 +32,34 @@ public:
     uint64_t sleptMs = 0;
 };
 
+// One message a test follows: how often it got past the busy-period gate, where it is
+// swallowed so that a close or a dialog does not really run.
+struct Watch {
+    UINT msg = 0;
+    WPARAM wp = 0;
+    LPARAM lp = 0;
+    int arrived = 0;
+    bool Takes(UINT m, WPARAM w, LPARAM l) {
+        if (msg == 0 || m != msg || w != wp || l != lp) return false;
+        ++arrived;
+        return true;
+    }
+};
+Watch g_watch;
+
+class WatchedFrame : public CMainFrame {
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        return g_watch.Takes(msg, wp, lp) ? 0 : CMainFrame::WindowProc(msg, wp, lp);
+    }
+};
+
+// Runs what the thread's queue holds, as the program's message loop would.
+void Pump() {
+    MSG m;
+    for (int i = 0; i < 1000 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessageA(&m);
+}
+
 // The program's view, noting what it is told to show.
 class WatchedView : public CMovani32View {
 public:
@@ -46,6 +74,9 @@ public:
     std::function<void()> duringCycle;  // runs once inside the next change, as a message box would
 
 protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        return g_watch.Takes(msg, wp, lp) ? 0 : CMovani32View::WindowProc(msg, wp, lp);
+    }
     void ShowTrayIcon(unsigned id) override {
         icons.push_back(id);
         CMovani32View::ShowTrayIcon(id);
@@ -55,7 +86,7 @@ protected:
         CMovani32View::ShowTitle(t);
         if (UINT id = commandDuringCycle) {
             commandDuringCycle = 0;
-            OnCmdMsg(id, true);
+            SendMessageA(GetParent(hwnd()), WM_COMMAND, id, 0);  // as the remote control sends it
         }
         if (duringCycle) {
             auto inside = std::move(duringCycle);
@@ -88,6 +119,7 @@ protected:
         GetCurrentDirectoryA(sizeof startDir_, startDir_);
     }
     void TearDown() override {
+        g_watch = Watch{};
         SetCurrentDirectoryA(startDir_);
         collectiontest::ClearGroupKey();
         DestroyWindow(frame.hwnd());
@@ -103,6 +135,7 @@ protected:
         view->clock = &clock;
         frame.SetViewAndDocument(std::move(v), &doc);
         view->OnInitialUpdate();
+        frame.SetReady();
         KillTimer(view->hwnd(), view->engine()->timerId());  // the test gives the ticks
     }
     void Tick() {
@@ -153,7 +186,7 @@ protected:
     DayClock clock;
     testsupport::ClockScope scope{clock};
     CMovani32Doc doc;
-    CMainFrame frame;
+    WatchedFrame frame;
     WatchedView* view = nullptr;
 
 private:
@@ -439,10 +472,8 @@ TEST_F(WallpaperTimerTest, NextSentDuringAChangeIsQueuedNotLost) {
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2)}));
     EXPECT_EQ(view->engine()->countdown(), view->engine()->reload());  // the change ended as usual
-    MSG m{};
-    ASSERT_TRUE(PeekMessageA(&m, frame.hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
-    EXPECT_EQ(LOWORD(m.wParam), ID_NEXT);
-    view->OnCmdMsg(static_cast<UINT>(m.wParam), true);  // as the frame passes it on
+    Pump();  // the Next held during the change runs now
+    EXPECT_EQ(view->engine()->countdown(), 1);
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2), A(3)}));
 }
@@ -456,48 +487,103 @@ TEST_F(WallpaperTimerTest, ExitAndRenewalSentDuringAChangeWaitForIt) {
         Command(ID_NEXT);
         Tick();
         EXPECT_EQ(doc.groups.size(), 3) << id;
-        MSG m{};
-        ASSERT_TRUE(PeekMessageA(&m, frame.hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) << id;
-        EXPECT_EQ(LOWORD(m.wParam), id);
+        EXPECT_EQ(fw::BusyPeriod::Waiting(), 1u) << id;
+        if (id == ID_FILE_NEW) fw::BusyPeriod::Forget(frame.hwnd());  // the renewal would ask the probe's questions
     }
+    Pump();  // the exit, due now, ends the program
+    EXPECT_FALSE(IsWindow(view->hwnd()));
 }
 
 // A message box inside a change (a scan's report) runs a message loop of its own. What is
 // sent meanwhile waits until the change is over and then arrives once; sent back at once,
 // it would come straight back to that loop, for ever, ahead of the clicks that answer the
-// box. A tick inside it does nothing.
+// box. A tick inside it does nothing, and neither does the tray's mouse moving over the icon.
 TEST_F(WallpaperTimerTest, WhatArrivesInsideAChangesMessageBoxWaitsForItsEnd) {
     Start(mov::kChangeAuto);
     Tick();
     const struct {
+        bool toView;  // the tray's callback goes to the view, the remote's commands to the frame
         UINT msg;
         WPARAM wp;
-    } rows[] = {{WM_COMMAND, ID_NEXT}, {WM_CLOSE, 0}, {WM_COMMAND, ID_APP_EXIT}, {WM_COMMAND, ID_PROPERTIES},
-                {WM_COMMAND, ID_RIGHT_CLICK}, {WM_COMMAND, ID_ABOUT}};
+        LPARAM lp;
+        int arrivesAfter;
+    } rows[] = {{false, WM_COMMAND, ID_NEXT, 0, 1},       {false, WM_CLOSE, 0, 0, 1},
+                {false, WM_COMMAND, ID_APP_EXIT, 0, 1},   {false, WM_COMMAND, ID_PROPERTIES, 0, 1},
+                {false, WM_COMMAND, ID_RIGHT_CLICK, 0, 1}, {false, WM_COMMAND, ID_ABOUT, 0, 1},
+                {true, WM_TRAY_NOTIFY, ID_TRAY_ICON, WM_RBUTTONDOWN, 1},
+                {true, WM_TRAY_NOTIFY, ID_TRAY_ICON, WM_MOUSEMOVE, 0}};
     for (const auto& row : rows) {
-        int dispatched = -1, tickCounted = -1;
+        HWND target = row.toView ? view->hwnd() : frame.hwnd();
+        g_watch = Watch{row.msg, row.wp, row.lp};
+        int insideBox = -1, tickCounted = -1;
         view->duringCycle = [&] {
-            SendMessageA(row.msg == WM_CLOSE ? frame.hwnd() : view->hwnd(), row.msg, row.wp, 0);
+            SendMessageA(target, row.msg, row.wp, row.lp);
             const int before = view->engine()->countdown();
             SendMessageA(view->hwnd(), WM_TIMER, view->engine()->timerId(), 0);
             tickCounted = before - view->engine()->countdown();
-            dispatched = 0;
             MSG m;
-            while (dispatched < 50 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-                if (m.message == row.msg) ++dispatched;
-                DispatchMessageA(&m);
-            }
+            for (int i = 0; i < 50 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessageA(&m);
+            insideBox = g_watch.arrived;
         };
         Command(ID_NEXT);
-        for (int i = 0; i < 20 && dispatched < 0; ++i) Tick();  // the empty group shows nothing
-        ASSERT_EQ(dispatched, 0) << row.msg << " " << row.wp;
+        for (int i = 0; i < 20 && insideBox < 0; ++i) Tick();  // the empty group shows nothing
+        ASSERT_EQ(insideBox, 0) << row.msg << " " << row.wp << " " << row.lp;
         EXPECT_EQ(tickCounted, 0);
-        MSG m{};
-        ASSERT_TRUE(PeekMessageA(&m, nullptr, row.msg, row.msg, PM_REMOVE)) << row.wp;
-        EXPECT_EQ(m.wParam, row.wp);
-        EXPECT_FALSE(PeekMessageA(&m, nullptr, row.msg, row.msg, PM_REMOVE)) << "posted more than once";
+        Pump();
+        EXPECT_EQ(g_watch.arrived, row.arrivesAfter) << row.msg << " " << row.wp << " " << row.lp;
     }
     EXPECT_EQ(doc.groups.size(), 3);
+}
+
+// Every operation that scans is one busy period: a Next sent while a broken archive's
+// report is up runs once, after the operation.
+TEST_F(WallpaperTimerTest, OperationsThatScanHoldWhatArrivesInsideTheirReport) {
+    collectiontest::SetGroupString("03", temp.file("gone.lzh"));
+    collectiontest::SetGroupDword("Count", 3);
+    doc.settings.TempFolder = temp.file("no-such-folder");  // no listing can be written there
+    Start(mov::kChangeAuto);
+    Tick();
+    auto enterGroup = [this](int group) {
+        mov::LbSelect(view->hwnd(), IDC_GROUP_LIST, group);
+        SendMessageA(view->hwnd(), WM_COMMAND, MAKEWPARAM(IDC_GROUP_LIST, LBN_DBLCLK), 0);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> scan;
+    } rows[] = {
+        {"previous into the last group", [&] { SendMessageA(frame.hwnd(), WM_COMMAND, ID_PREV, 0); }},
+        {"double click", [&] { enterGroup(3); }},
+        {"settings changed", [&] {
+             mov::LbSelect(view->hwnd(), IDC_GROUP_LIST, 3);
+             view->engine()->RescanAndShow();
+         }},
+    };
+    for (const auto& row : rows) {
+        enterGroup(0);  // a good scan in between, from the first picture
+        Pump();
+        g_watch = Watch{WM_COMMAND, ID_NEXT, 0};
+        int insideBox = -1;
+        const testsupport::SeenBox box = testsupport::AnswerMessageBox(IDOK, row.scan, [&] {
+            SendMessageA(frame.hwnd(), WM_COMMAND, ID_NEXT, 0);
+            insideBox = g_watch.arrived;
+        });
+        EXPECT_EQ(box.caption, "Movani32") << row.name;
+        EXPECT_EQ(insideBox, 0) << row.name;
+        Pump();
+        EXPECT_EQ(g_watch.arrived, 1) << row.name;
+    }
+}
+
+// A Stop held during a change and a Go sent just after it run in that order.
+TEST_F(WallpaperTimerTest, CommandsHeldDuringAChangeKeepTheirOrder) {
+    Start(mov::kChangeAuto);
+    Tick();
+    view->commandDuringCycle = ID_STOP;
+    Command(ID_NEXT);
+    Tick();
+    SendMessageA(frame.hwnd(), WM_COMMAND, ID_GO, 0);
+    Pump();
+    EXPECT_EQ(doc.settings.Change, mov::kChangeAuto);
 }
 
 }  // namespace
