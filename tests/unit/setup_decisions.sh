@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# scripts/setup's decisions without network or root (setup_decisions.sh SETUP-SCRIPT): stand-ins
-# on PATH record the calls and keep the installed packages and architectures; the kernel's
-# answer comes from MOV_ASSUME_I386, the files for /etc go to a scratch root.
+# scripts/setup's decisions without network or root (setup_decisions.sh SETUP-SCRIPT): stand-ins on
+# PATH record the calls and keep packages and architectures; MOV_ASSUME_I386 answers for the kernel.
 set -u
 setup=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 work=$(mktemp -d)
@@ -22,9 +21,7 @@ stand_in apt-get 'case " $* " in
 esac'
 stand_in dpkg 'case $1 in --print-foreign-architectures) cat "$STATE/archs" 2>/dev/null ;; --add-architecture) echo "$2" >>"$STATE/archs" ;; esac'
 stand_in dpkg-query '[ -e "$STATE/all" ] || grep -qx -- "${!#}" "$STATE/installed" 2>/dev/null || exit 1; printf "install ok installed"'
-stand_in id 'echo 0'
-stand_in locale 'echo ja_JP.utf8'
-stand_in fc-list 'echo "/usr/local/share/fonts/wine/marlett.ttf: Marlett:style=Regular"'
+stand_in id 'echo 0'; stand_in locale 'echo ja_JP.utf8'; stand_in fc-list 'echo "/x/marlett.ttf: Marlett:style=Regular"'
 
 # name | kernel runs i386 | failing updates | uninstallable | all present | exit | calls expected | calls not expected | output expected
 # Calls and output are ';'-separated extended regexes; "Nx RE" wants exactly N calls matching RE.
@@ -38,7 +35,6 @@ package missing         |yes|9|wine32:i386|no |!0|3x apt-get .*update;install .*
 '
 status=0 n=0
 check() {  # want|not FILE ';'-separated regexes
-  local re count
   IFS=';' read -ra res <<<"$3"
   for re in "${res[@]}"; do
     re=$(echo $re)
@@ -53,18 +49,15 @@ check() {  # want|not FILE ';'-separated regexes
 }
 bad() { echo "FAIL $name: $*"; failed=1 status=1; }
 while IFS='|' read -r name i386 fails uninstallable present want_rc want_calls no_calls want_out; do
-  name=$(echo $name)
-  [ -n "$name" ] || continue
+  name=$(echo $name); [ -n "$name" ] || continue
   dir=$work/case$((++n)) failed=0
-  mkdir -p "$dir/root/etc/apt/sources.list.d" && touch "$dir/calls"
+  mkdir -p "$dir/root/etc/apt/sources.list.d"
   [ "$(echo $present)" = yes ] && touch "$dir/all" "$dir/root/etc/apt/sources.list.d/movani32-src.sources"
   STATE=$dir UPDATE_FAILS=$(echo $fails) UNINSTALLABLE=$(echo $uninstallable) PATH=$work/bin:$PATH \
     MOV_ASSUME_I386=$(echo $i386) MOV_SETUP_ROOT=$dir/root MOV_SETUP_RETRY_PAUSE=0 bash "$setup" >"$dir/output" 2>&1
   rc=$? want_rc=$(echo $want_rc)
   case $want_rc:$rc in 0:0 | '!0':[1-9]*) ;; *) bad "exit $rc" ;; esac
-  check want "$dir/calls" "$want_calls"
-  check not "$dir/calls" "$no_calls"
-  check want "$dir/output" "$want_out"
+  check want "$dir/calls" "$want_calls"; check not "$dir/calls" "$no_calls"; check want "$dir/output" "$want_out"
   [ $failed -eq 0 ] || { echo "--- its output:"; cat "$dir/output"; echo "--- its calls:"; cat "$dir/calls"; }
 done <<<"$cases"
 [ $status -eq 0 ] && echo "setup_decisions: $n cases passed"
