@@ -1,6 +1,6 @@
 # What lets the shipped i686 files start on Windows 95, 98, Me and NT 4.0 as well as on the
 # newer systems. tests/release/check_release.sh holds each shipped file to the functions its
-# oldest system has (tests/release/imports_*.txt).
+# oldest system has (tests/release/imports.txt).
 #
 # mov_for_old_windows(target), for every shipped file (cmake/MovDist.cmake applies it): the
 # image header asks for system version 4.0 (Windows 95 and NT 4.0 refuse to start a file that

@@ -17,11 +17,22 @@ namespace {
 
 constexpr int kIconId = 1;
 
+// The tooltips' class. InitCommonControlsEx comes with the common controls of NT 4.0 and
+// Windows 95 OSR2; the first Windows 95 has only InitCommonControls, which registers the
+// same Windows 95 classes.
+void InitControls() {
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE lib = GetModuleHandleA("comctl32.dll");
+    auto init = lib ? reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(lib, "InitCommonControlsEx")))
+                    : nullptr;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    if (!init || !init(&icc)) InitCommonControls();
+}
+
 class TMovRc2App : public fw::CWinApp {
 public:
     bool InitInstance() override {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
+        InitControls();
         font_.reset(rc::MakeFormFont(12));
         icon_ = LoadIconA(inst_, MAKEINTRESOURCEA(kIconId));
         if (!remote_.Create(inst_, icon_, font_.get())) return false;

@@ -23,8 +23,8 @@ win9x_loaded="jpegfilt95.dll IFJPEG.SPI QuilletDll.dll UnLha32.dll"
 import_sections() {
   case $1 in
     jpegfilt95.dll|IFJPEG.SPI) echo "95" ;;     # Windows 95, 98 and Me
-    jpegfilt.dll) echo "95 98 9x-stub nt4" ;;   # NT 4.0, 2000 and XP only
-    *) echo "95 98 9x-stub" ;;                  # Windows 98 and NT 4.0 on
+    jpegfilt.dll) echo "95 9x-stub nt4" ;;      # NT 4.0, 2000 and XP only
+    *) echo "95 9x-stub" ;;                     # Windows 95 and NT 4.0 on
   esac
 }
 allowed_imports() {  # sections...
