@@ -84,6 +84,31 @@ base_kb=${trace[0]} end_kb=$(private_kb)
 echo "fault_load: $sent commands sent, $changes captions changed, $answered boxes answered;" \
   "private memory (kB) every 20 s: ${trace[*]} $end_kb"
 
+# A log-off at a random moment: a random command under way, its box perhaps up, then
+# WM_QUERYENDSESSION and WM_ENDSESSION(TRUE). Windows may end the process as soon as that
+# returns, so it is killed then (the process alone: the Wine server serves the other tier's
+# tests meanwhile). The list and the positions must be written by then: both are cleared first.
+for v in 00 01 02 03; do wb_wine reg delete "$group" /v $v /f >/dev/null; done
+wb_wine reg add "$group" /v DirPos /t REG_DWORD /d 999 /f >/dev/null
+send "${pool[RANDOM % ${#pool[@]}]}" >/dev/null 2>&1 & under_way=$!
+sleep "0.$((RANDOM % 10))"
+"$WINELOADER" "$MOV_BIN/movwin.exe" endsession >/dev/null || fail "the log-off found no window"
+kill -9 "$MOVANI_PID" 2>/dev/null || true
+wb_wait_gone "$MOVANI_PID" 10 || true
+wait "$under_way" 2>/dev/null || true
+[ "$(stored)" = "$registered" ] || fail "groups stored at the log-off:
+$(stored)
+registered:
+$registered"
+dir=$(( $(wb_reg_query "$group" DirPos) ))
+[ "$dir" -ge 0 ] && [ "$dir" -le 3 ] || fail "DirPos $dir stored at the log-off"
+MOVANI_DIR="$work/prog" start_movani
+[ "$(printf '0x3\n'; "$WINELOADER" "$MOV_BIN/movwin.exe" items 57346 | tr -d '\r')" = "$registered" ] \
+  || fail "the groups listed after the log-off differ"
+[ "$("$WINELOADER" "$MOV_BIN/movwin.exe" selection 57346 | tr -d '\r')" = "$dir" ] || fail "the current group is not DirPos $dir"
+temp_before=$(ls -A "$temp" | sort)  # what the killed process had under way is its own
+echo "fault_load: log-off saved the groups and DirPos $dir"
+
 # Exit; a box that comes meanwhile is answered, and the exit then runs.
 send 57665 &
 wb_wait_until 60 eval 'answer_boxes; ! kill -0 "$MOVANI_PID" 2>/dev/null' || fail "Movani32 still running 60 s after 57665"
