@@ -116,6 +116,32 @@ TEST_F(ViewCommandsTest, StopGoSetsTheModeAndItsThreeIndicators) {
     }
 }
 
+// A renewal loads the settings again and shows their run state, as a start does, whatever
+// the indicators showed before it.
+TEST_F(ViewCommandsTest, RenewalShowsTheRunStateOfTheReloadedSettings) {
+    const char* mode = "Software\\Farnwick\\MovAni32\\Mode";
+    const std::string kept = testsupport::RegText(HKEY_CURRENT_USER, mode, "Change");
+    const std::string kEntry = "壁紙変更の中断";
+    struct { const char* stored; UINT before; std::string want; } rows[] = {
+        {"No", ID_GO, "3 3 Go " + kEntry + "[x] 133"},
+        {"Rand", ID_STOP, "1 1 Stop " + kEntry + "[ ] 137"},
+    };
+    for (auto& row : rows) {
+        testsupport::RegPutText(HKEY_CURRENT_USER, mode, "Change", row.stored);
+        Send(row.before);
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Desktop");  // no question about the desktop
+        Send(ID_FILE_NEW);
+        EXPECT_EQ(RunState(), row.want) << row.stored;
+    }
+    HKEY k;
+    if (kept.empty() && RegOpenKeyExA(HKEY_CURRENT_USER, mode, 0, KEY_SET_VALUE, &k) == ERROR_SUCCESS) {
+        RegDeleteValueA(k, "Change");
+        RegCloseKey(k);
+    } else if (!kept.empty()) {
+        testsupport::RegPutText(HKEY_CURRENT_USER, mode, "Change", kept);
+    }
+}
+
 TEST_F(ViewCommandsTest, NoPaperStopsAndBringsBackWhatRanBefore) {
     doc.settings.Change = mov::kChangeRand;
     auto paper = [this] {

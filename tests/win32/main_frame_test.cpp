@@ -143,12 +143,20 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-// Names the file in this thread's file dialog (either style's name box) and confirms it.
-std::string g_nameToGive;
+// Names the file in this thread's file dialog (either style's name box) and confirms it;
+// without a name to give, cancels it. Either way its title is kept.
+std::string g_nameToGive, g_dialogTitle;
 void CALLBACK NameTheFile(HWND, UINT, UINT_PTR, DWORD) {
     HWND dlg = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg || g_nameToGive.empty()) return;
+    if (!dlg) return;
+    char title[128] = {};
+    GetWindowTextA(dlg, title, sizeof title);
+    g_dialogTitle = title;
+    if (g_nameToGive.empty()) {
+        PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
     for (int box : {0x47C, 0x480}) SetDlgItemTextA(dlg, box, g_nameToGive.c_str());  // cmb13, edt1
     g_nameToGive.clear();
     PostMessageA(dlg, WM_COMMAND, IDOK, 0);
@@ -230,6 +238,15 @@ TEST_F(MainFrameTest, FirstSaveAsksForTheNameInTheFileDialog) {
     KillTimer(nullptr, timer);
     EXPECT_EQ(doc_.GetPathName(), path);
     EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    // Save asks in a save dialog, Open in an open dialog (the system's own titles).
+    for (const auto& row : {std::make_pair(ID_FILE_SAVE, "名前を付けて保存"), std::make_pair(ID_FILE_OPEN, "開く")}) {
+        doc_.SetPathName("");
+        g_dialogTitle.clear();
+        timer = SetTimer(nullptr, 0, 100, NameTheFile);
+        SendMessageA(hwnd(), WM_COMMAND, row.first, 0);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(g_dialogTitle, row.second) << row.first;
+    }
 }
 
 // The remote control's OFF while a drop's refusal box is up: the close waits for the drop,
