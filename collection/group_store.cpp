@@ -82,7 +82,7 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
         pos.RandSeed = static_cast<int32_t>(TheClock().Seconds());
     LbSelect(parent, IDC_GROUP_LIST, pos.DirPos);
 
-    scan.Scan(true);
+    scan.Scan(true, ScanCaller::kUser);
     for (int i = 0; i < s.ReadTimeOut; ++i) {
         TheClock().Sleep(1000);
         if (scan.scanDone) break;

@@ -65,6 +65,7 @@ void CMovani32View::OnInitialUpdate() {
         engine_->SetIdleHandler([this] { commands_->PostDeferred(); });
     }
     scan_->scanDone = 1;
+    scan_->ForgetReports();  // a renewal tells every failed listing again
     const bool renewed = controlsMade_;
     if (!controlsMade_) CreateControls();
     engine_->Reset();
