@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 #include "collection/archive_list.h"
+#include "collection/drive_probe.h"
 #include "collection/list_boxes.h"
 #include "collection/runtime_rand.h"
 #include "collection/shortcut_file.h"
@@ -70,7 +71,7 @@ void FolderScan::Scan(bool keepSeed, ScanCaller caller) {
             scanDone = true;  // abandoned and reported; callers need not wait out their count
             return;
         }
-    } else {
+    } else if (DriveOfPathPresent(entry.path)) {  // an absent drive lists nothing, asking no disk
         ListFolder(entry.path, target);
     }
     if (s_.Change == kChangeRand2) StageRandom(keepSeed);

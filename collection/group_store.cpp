@@ -3,9 +3,11 @@
 #include <windows.h>
 #include <algorithm>
 #include <vector>
+#include "collection/drive_probe.h"
 #include "collection/file_kind.h"
 #include "collection/group_values.h"
 #include "collection/list_boxes.h"
+#include "collection/stored_groups.h"
 #include "framework/reg_key.h"
 #include "settings/clock.h"
 #include "settings/registry_paths.h"
@@ -68,12 +70,13 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
         std::string path;  // a value too long for the 255-byte buffer stays empty
         key.QueryString(GroupValueName(i).c_str(), path, 255);
         if (path.empty()) continue;
-        if (IsArchiveName(path)) {
-            groups.Append(path, true);  // the archive itself is not looked for
-            continue;
+        const bool archive = IsArchiveName(path);  // the archive itself is not looked for
+        if (!archive) {
+            // The drive first: an empty removable drive is not asked for the folder.
+            const bool drive = DriveOfPathPresent(path);
+            if (!KeepStoredFolder(drive, drive && IsFolder(path))) continue;
         }
-        DWORD attr = GetFileAttributesA(path.c_str());
-        if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY)) groups.Append(path, false);
+        groups.Append(path, archive);
     }
 
     pos.DirPos = 0;
