@@ -66,6 +66,7 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
     int32_t count = 0;
     if (key.QueryNumber("Count", count) != ERROR_SUCCESS) return 0;
 
+    std::vector<int32_t> loadedFrom;  // the stored index of each group loaded
     for (int32_t i : StoredGroupIndices(key.get(), count)) {
         std::string path;  // a value too long for the 255-byte buffer stays empty
         key.QueryString(GroupValueName(i).c_str(), path, 255);
@@ -77,10 +78,13 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
             if (!KeepStoredFolder(drive, drive && IsFolder(path))) continue;
         }
         groups.Append(path, archive);
+        loadedFrom.push_back(i);
     }
 
-    pos.DirPos = 0;
-    key.QueryNumber("DirPos", pos.DirPos);
+    int32_t storedDirPos = 0;
+    key.QueryNumber("DirPos", storedDirPos);
+    const LoadedPosition current = LoadedDirPos(loadedFrom, count, storedDirPos);
+    pos.DirPos = current.dirPos;
     if (key.QueryNumber("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
         pos.RandSeed = static_cast<int32_t>(TheClock().Seconds());
     LbSelect(parent, IDC_GROUP_LIST, pos.DirPos);
@@ -92,7 +96,7 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
     }
 
     pos.BmpPos = 0;
-    key.QueryNumber("BmpPos", pos.BmpPos);
+    if (current.keepBmpPos) key.QueryNumber("BmpPos", pos.BmpPos);
     LbSelect(parent, IDC_FILE_LIST, pos.BmpPos);
     return 1;
 }

@@ -37,4 +37,20 @@ std::string PathRoot(const std::string& path) {
 
 bool KeepStoredFolder(bool rootPresent, bool folderPresent) { return folderPresent || !rootPresent; }
 
+LoadedPosition LoadedDirPos(const std::vector<int32_t>& loadedFrom, int32_t count, int32_t storedDirPos) {
+    LoadedPosition p;
+    // A DirPos that names no stored group stays as it was: it selects nothing, and the
+    // scan takes group 0.
+    if (storedDirPos < 0 || storedDirPos > count) {
+        p.dirPos = storedDirPos;
+        return p;
+    }
+    const auto at = std::lower_bound(loadedFrom.begin(), loadedFrom.end(), storedDirPos);
+    p.dirPos = static_cast<int32_t>(at - loadedFrom.begin());
+    if (at != loadedFrom.end() && *at == storedDirPos) return p;
+    p.keepBmpPos = false;  // dropped: the survivor after it, or group 0
+    if (at == loadedFrom.end()) p.dirPos = 0;
+    return p;
+}
+
 }  // namespace mov

@@ -96,7 +96,7 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     SetGroupString("04", unc);
     SetGroupString("05", other.path());  // beyond Count: not read
     SetGroupDword("Count", 4);
-    SetGroupDword("DirPos", 0);
+    SetGroupDword("DirPos", 3);  // counted in the loaded list: 2
     SetGroupDword("BmpPos", 1);
     SetGroupDword("RandSeed", 99);
 
@@ -107,10 +107,9 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     EXPECT_EQ(groups.at(1).path, archive);
     EXPECT_TRUE(groups.at(1).archive);
     EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), archive, absent, unc}));
-    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
-    EXPECT_EQ(mov::LbCount(parent, IDC_FILE_LIST), 2);  // group 0 was scanned
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 2);
+    EXPECT_EQ(mov::LbCount(parent, IDC_FILE_LIST), 0);  // its drive is away: nothing listed
     EXPECT_EQ(positions.BmpPos, 1);
-    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), 1);
     EXPECT_EQ(positions.RandSeed, 99);
     EXPECT_EQ(clock.sleeps, 1);  // the scan is done after the first second
 
@@ -128,7 +127,7 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     EXPECT_EQ(Stored("05"), other.path());
 }
 
-TEST_F(GroupsTest, DirPosBeyondTheListSelectsNothingAndScansGroupZero) {
+TEST_F(GroupsTest, DirPosBeyondTheListOrOfADroppedGroupFallsBack) {
     WriteBmp(folder.file("a.bmp"), 2, 2);
     SetGroupString("00", folder.path());
     SetGroupString("01", other.path());
@@ -141,6 +140,14 @@ TEST_F(GroupsTest, DirPosBeyondTheListSelectsNothingAndScansGroupZero) {
     EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp"}));
     EXPECT_EQ(positions.BmpPos, 40);  // kept, though nothing is selected
     EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), -1);
+
+    // The current group itself dropped: the one after it, from its first file.
+    while (!groups.empty()) groups.Remove(0);
+    SetGroupString("00", other.file("removed-folder"));
+    SetGroupDword("DirPos", 0);
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
+    EXPECT_EQ(positions.BmpPos, 0);
 }
 
 TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {
