@@ -5,16 +5,16 @@
 
 namespace mov {
 
+NoDiskPrompts::NoDiskPrompts() : mode_(SetErrorMode(0)) { SetErrorMode(mode_ | SEM_FAILCRITICALERRORS); }
+
+NoDiskPrompts::~NoDiskPrompts() { SetErrorMode(mode_); }
+
 bool DriveOfPathPresent(const std::string& path) {
     const std::string root = PathRoot(path);
     if (root.empty()) return true;
     if (GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR) return false;
-    // An empty removable or optical drive fails here instead of asking for a disk.
-    const UINT mode = SetErrorMode(0);
-    SetErrorMode(mode | SEM_FAILCRITICALERRORS);
-    const bool readable = GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES;
-    SetErrorMode(mode);
-    return readable;
+    NoDiskPrompts quiet;  // an empty removable or optical drive fails here
+    return GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool IsFolder(const std::string& path) {

@@ -11,4 +11,17 @@ bool DriveOfPathPresent(const std::string& path);
 // An existing folder (the directory attribute), not a plain file.
 bool IsFolder(const std::string& path);
 
+// While it lives, a drive without its medium fails the calls made on it instead of asking
+// for a disk in a system box.
+class NoDiskPrompts {
+public:
+    NoDiskPrompts();
+    ~NoDiskPrompts();
+    NoDiskPrompts(const NoDiskPrompts&) = delete;
+    NoDiskPrompts& operator=(const NoDiskPrompts&) = delete;
+
+private:
+    unsigned mode_;
+};
+
 }  // namespace mov

@@ -71,7 +71,10 @@ void FolderScan::Scan(bool keepSeed, ScanCaller caller) {
             scanDone = true;  // abandoned and reported; callers need not wait out their count
             return;
         }
-    } else if (DriveOfPathPresent(entry.path)) {  // an absent drive lists nothing, asking no disk
+    } else {
+        // A drive without its medium lists nothing, without a system box. Its root is not
+        // probed first: a share may refuse its root and still list the folder.
+        NoDiskPrompts quiet;
         ListFolder(entry.path, target);
     }
     if (s_.Change == kChangeRand2) StageRandom(keepSeed);
