@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 #include "collection/archive_list.h"
+#include "collection/drive_probe.h"
 #include "collection/list_boxes.h"
 #include "collection/runtime_rand.h"
 #include "collection/shortcut_file.h"
@@ -48,7 +49,7 @@ void FolderScan::WaitUntilDone(int steps) const {
     for (int i = 0; i < steps && !scanDone; ++i) TheClock().Sleep(1000);
 }
 
-void FolderScan::Scan(bool keepSeed) {
+void FolderScan::Scan(bool keepSeed, ScanCaller caller) {
     scanDone = false;
     if (LbCount(parent_, IDC_GROUP_LIST) == 0 || groups_.empty()) {
         scanDone = true;
@@ -67,19 +68,21 @@ void FolderScan::Scan(bool keepSeed) {
     }
     const CDirObj& entry = groups_.at(group);
     if (entry.archive) {
-        if (!ListArchive(entry.path, target)) {
+        if (!ListArchive(entry.path, target, caller)) {
             scanDone = true;  // abandoned and reported; callers need not wait out their count
             return;
         }
     } else {
+        // A drive without its medium lists nothing, without a system box. Its root is not
+        // probed first: a share may refuse its root and still list the folder.
+        NoDiskPrompts quiet;
         ListFolder(entry.path, target);
     }
-    reported_.clear();
     if (s_.Change == kChangeRand2) StageRandom(keepSeed);
     scanDone = true;
 }
 
-bool FolderScan::ListArchive(const std::string& archive, int targetId) {
+bool FolderScan::ListArchive(const std::string& archive, int targetId, ScanCaller caller) {
     const std::string listFile = ListFilePath(s_);
     // A listing that fails must not present the previous archive's members as this one's.
     DeleteFileA(listFile.c_str());
@@ -88,13 +91,13 @@ bool FolderScan::ListArchive(const std::string& archive, int targetId) {
 
     std::string content;
     if (!ReadWholeFile(listFile, content)) {
-        // Told once for this archive, not at every tick that tries it again.
-        if (reported_ == archive) return false;
-        reported_ = archive;
+        // The user is told each time; the ticks once for this archive, not at each try.
+        if (!reported_.insert(archive).second && caller == ScanCaller::kTimer) return false;
         if (report_) report_(parent_, listFile);
         else ShowFileErrorBox(parent_, listFile);
         return false;
     }
+    reported_.erase(archive);  // it lists again: a later failure is news
     for (const std::string& line : ArchiveListEntries(content, s_.SCenabled, s_.JpegAvailable))
         LbAdd(parent_, targetId, line);
     return true;

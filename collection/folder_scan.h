@@ -3,12 +3,17 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include <set>
 #include <string>
 #include "collection/group_list.h"
 #include "collection/positions.h"
 #include "settings/settings_record.h"
 
 namespace mov {
+
+// Who wants a scan. A listing that fails is told to the user each time they ask; the
+// countdown's ticks tell it once per archive, until that archive lists again.
+enum class ScanCaller { kUser, kTimer };
 
 class FolderScan {
 public:
@@ -24,7 +29,9 @@ public:
     // Rebuilds the file list from the group selected in the group list (group 0 when none
     // is). Without `keepSeed` a fresh seed comes from the clock for "Rand2"; with it RandSeed
     // is kept so the stored order comes back. The current file index is left alone.
-    void Scan(bool keepSeed);
+    void Scan(bool keepSeed, ScanCaller caller = ScanCaller::kUser);
+    // A renewed document starts afresh: every archive's failed listing is told again.
+    void ForgetReports() { reported_.clear(); }
 
     // False while a scan runs, true once it has ended.
     bool scanDone = true;
@@ -44,7 +51,7 @@ public:
     static void ShowFileErrorBox(HWND owner, const std::string& path);
 
 private:
-    bool ListArchive(const std::string& archive, int targetId);
+    bool ListArchive(const std::string& archive, int targetId, ScanCaller caller);
     void ListFolder(const std::string& folder, int targetId);
     void StageRandom(bool keepSeed);
 
@@ -54,7 +61,7 @@ private:
     HWND parent_ = nullptr;
     std::string listProgram_ = "MeltLha.exe";
     FileErrorReport report_;
-    std::string reported_;  // the archive whose missing listing was told; empty after a good scan
+    std::set<std::string> reported_;  // archives whose failed listing was told, until each lists
 };
 
 }  // namespace mov

@@ -3,9 +3,11 @@
 #include <windows.h>
 #include <algorithm>
 #include <vector>
+#include "collection/drive_probe.h"
 #include "collection/file_kind.h"
 #include "collection/group_values.h"
 #include "collection/list_boxes.h"
+#include "collection/stored_groups.h"
 #include "framework/reg_key.h"
 #include "settings/clock.h"
 #include "settings/registry_paths.h"
@@ -64,32 +66,37 @@ int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const Settin
     int32_t count = 0;
     if (key.QueryNumber("Count", count) != ERROR_SUCCESS) return 0;
 
+    std::vector<int32_t> loadedFrom;  // the stored index of each group loaded
     for (int32_t i : StoredGroupIndices(key.get(), count)) {
         std::string path;  // a value too long for the 255-byte buffer stays empty
         key.QueryString(GroupValueName(i).c_str(), path, 255);
         if (path.empty()) continue;
-        if (IsArchiveName(path)) {
-            groups.Append(path, true);  // the archive itself is not looked for
-            continue;
+        const bool archive = IsArchiveName(path);  // the archive itself is not looked for
+        if (!archive) {
+            // The drive first: an empty removable drive is not asked for the folder.
+            const bool drive = DriveOfPathPresent(path);
+            if (!KeepStoredFolder(drive, drive && IsFolder(path))) continue;
         }
-        DWORD attr = GetFileAttributesA(path.c_str());
-        if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY)) groups.Append(path, false);
+        groups.Append(path, archive);
+        loadedFrom.push_back(i);
     }
 
-    pos.DirPos = 0;
-    key.QueryNumber("DirPos", pos.DirPos);
+    int32_t storedDirPos = 0;
+    key.QueryNumber("DirPos", storedDirPos);
+    const LoadedPosition current = LoadedDirPos(loadedFrom, count, storedDirPos);
+    pos.DirPos = current.dirPos;
     if (key.QueryNumber("RandSeed", pos.RandSeed) != ERROR_SUCCESS)
         pos.RandSeed = static_cast<int32_t>(TheClock().Seconds());
     LbSelect(parent, IDC_GROUP_LIST, pos.DirPos);
 
-    scan.Scan(true);
+    scan.Scan(true, ScanCaller::kUser);
     for (int i = 0; i < s.ReadTimeOut; ++i) {
         TheClock().Sleep(1000);
         if (scan.scanDone) break;
     }
 
     pos.BmpPos = 0;
-    key.QueryNumber("BmpPos", pos.BmpPos);
+    if (current.keepBmpPos) key.QueryNumber("BmpPos", pos.BmpPos);
     LbSelect(parent, IDC_FILE_LIST, pos.BmpPos);
     return 1;
 }

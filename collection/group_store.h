@@ -20,9 +20,10 @@ void SavePositions(const GroupList& groups, const Positions& pos);
 // Drops the stored list and positions, as when no group was ever registered.
 void ForgetStoredGroups();
 
-// Start-up: loads the stored groups (archives by name, folders that still exist), the
-// positions, selects the current group, scans it keeping the stored shuffle, waits for the
-// scan through the clock and selects the current file. Returns 1 when Count was found.
+// Start-up: loads the stored groups (archives by name, folders that still exist or whose
+// drive is absent), the positions (DirPos counted in the loaded list), selects the current
+// group, scans it keeping the stored shuffle, waits for the scan through the clock and
+// selects the current file. Returns 1 when Count was found.
 // The numbers are read as the settings are: a value that is not a 4-byte number (a
 // hand-edited text) counts as absent.
 int LoadGroups(GroupList& groups, Positions& pos, FolderScan& scan, const SettingsRecord& s);

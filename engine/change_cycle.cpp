@@ -45,7 +45,7 @@ void Engine::WaitForScan() { scan_.WaitUntilDone(kMaxScanWaits); }
 
 void Engine::ScanGroup(int group, int keepSeed) {
     LbSelect(lists_, IDC_GROUP_LIST, group);
-    scan_.Scan(keepSeed);
+    scan_.Scan(keepSeed, ScanCaller::kTimer);  // the countdown's: a listing told once stays quiet
     WaitForScan();
 }
 
@@ -221,7 +221,9 @@ void Engine::Previous() {
         st.countdown = -2;
     } else {
         pos.DirPos = plan.dirPos;
-        ScanGroup(pos.DirPos, 0);
+        LbSelect(lists_, IDC_GROUP_LIST, pos.DirPos);
+        scan_.Scan(false, ScanCaller::kUser);  // asked for: a failed listing is told again
+        WaitForScan();
         const int files = LbCount(lists_, IDC_FILE_LIST);
         if (files == 0) return;  // the next tick makes an ordinary step
         pos.BmpPos = files - 1;

@@ -63,7 +63,7 @@ void Engine::Tick(uintptr_t id) {
             SelectionStep();
             break;
         case TickPlan::kRescanShow:
-            scan_.Scan(1);
+            scan_.Scan(true, ScanCaller::kTimer);
             WaitForScan();
             ShowCurrent();
             break;

@@ -66,6 +66,7 @@ void CMovani32View::OnInitialUpdate() {
     // The load's report and the tray's answer let messages in.
     fw::BusyPeriod busy;
     scan_->scanDone = 1;
+    scan_->ForgetReports();  // a renewal tells every failed listing again
     const bool renewed = controlsMade_;
     if (!controlsMade_) CreateControls();
     engine_->Reset();

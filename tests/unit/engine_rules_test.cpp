@@ -26,6 +26,7 @@ TEST(SelectionRules, OneTableForEveryMode) {
         {"auto last file: next group", {kChangeAuto, 0, 0, 0, 1, 4, 3, 5}, 0, 2, 0, false, true, false, 0},
         {"auto last group: wraps to the first", {kChangeAuto, 0, 0, 0, 2, 4, 3, 5}, 0, 0, 0, false, true, true, 0},
         {"empty list moves on", {kChangeAuto, 0, 0, 0, 0, 0, 3, 0}, 0, 1, 0, false, true, false, 0},
+        {"a group listing nothing (drive away) is passed", {kChangeAuto, 0, 0, 0, 1, 0, 3, 0}, 0, 2, 0, false, true, false, 0},
         {"one group rescans itself", {kChangeAuto, 0, 0, 0, 0, 0, 1, 1}, 0, 0, 0, false, true, true, 0},
         {"no groups at all", {kChangeAuto, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, false, true, true, 0},
         {"Rand2 steps like Auto", {kChangeRand2, 0, 0, 0, 0, 0, 2, 3}, 0, 0, 1, false, false, false, 0},

@@ -19,6 +19,13 @@ using V = std::vector<std::string>;
 
 std::string Stored(const char* name) { return RegText(HKEY_CURRENT_USER, mov::kGroupKey, name); }
 
+// A drive letter this machine does not have, as "Q:".
+std::string AbsentDrive() {
+    for (char c = 'Q'; c <= 'Z'; ++c)
+        if (!(GetLogicalDrives() & (1u << (c - 'A')))) return std::string(1, c) + ":";
+    return "";
+}
+
 class GroupsTest : public CollectionTest {};
 
 TEST_F(GroupsTest, ValueNamesHaveAtLeastTwoDigits) {
@@ -83,23 +90,26 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     SetGroupString("00", folder.path());
     SetGroupString("01", other.path() + "\\removed-folder");
     SetGroupString("02", archive);
-    SetGroupString("03", other.path());  // beyond Count: not read
-    SetGroupDword("Count", 2);
-    SetGroupDword("DirPos", 0);
+    // Kept: folders on a drive that is not there (a letter not in use, a server away).
+    const std::string absent = AbsentDrive() + "\\Pictures\\Holiday", unc = "\\\\no-server\\share\\pics";
+    SetGroupString("03", absent);
+    SetGroupString("04", unc);
+    SetGroupString("05", other.path());  // beyond Count: not read
+    SetGroupDword("Count", 4);
+    SetGroupDword("DirPos", 3);  // counted in the loaded list: 2
     SetGroupDword("BmpPos", 1);
     SetGroupDword("RandSeed", 99);
 
     EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
-    ASSERT_EQ(groups.size(), 2);
+    ASSERT_EQ(groups.size(), 4);
     EXPECT_EQ(groups.at(0).path, folder.path());
     EXPECT_FALSE(groups.at(0).archive);
     EXPECT_EQ(groups.at(1).path, archive);
     EXPECT_TRUE(groups.at(1).archive);
-    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), archive}));
-    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
-    EXPECT_EQ(mov::LbCount(parent, IDC_FILE_LIST), 2);  // group 0 was scanned
+    EXPECT_EQ(Items(IDC_GROUP_LIST), (V{folder.path(), archive, absent, unc}));
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 2);
+    EXPECT_EQ(mov::LbCount(parent, IDC_FILE_LIST), 0);  // its drive is away: nothing listed
     EXPECT_EQ(positions.BmpPos, 1);
-    EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), 1);
     EXPECT_EQ(positions.RandSeed, 99);
     EXPECT_EQ(clock.sleeps, 1);  // the scan is done after the first second
 
@@ -108,14 +118,16 @@ TEST_F(GroupsTest, LoadDropsMissingFoldersAndRenumbersAtTheNextSave) {
     mov::SaveGroupList(groups, true);
     uint32_t count = 0;
     ASSERT_TRUE(GroupDword("Count", count));
-    EXPECT_EQ(count, 1u);
+    EXPECT_EQ(count, 3u);
     EXPECT_EQ(Stored("00"), folder.path());
     EXPECT_EQ(Stored("01"), archive);
-    EXPECT_EQ(Stored("02"), archive);  // left in place, unread
-    EXPECT_EQ(Stored("03"), other.path());
+    EXPECT_EQ(Stored("02"), absent);
+    EXPECT_EQ(Stored("03"), unc);
+    EXPECT_EQ(Stored("04"), unc);  // left in place, unread
+    EXPECT_EQ(Stored("05"), other.path());
 }
 
-TEST_F(GroupsTest, DirPosBeyondTheListSelectsNothingAndScansGroupZero) {
+TEST_F(GroupsTest, DirPosBeyondTheListOrOfADroppedGroupFallsBack) {
     WriteBmp(folder.file("a.bmp"), 2, 2);
     SetGroupString("00", folder.path());
     SetGroupString("01", other.path());
@@ -128,6 +140,14 @@ TEST_F(GroupsTest, DirPosBeyondTheListSelectsNothingAndScansGroupZero) {
     EXPECT_EQ(Items(IDC_FILE_LIST), (V{"a.bmp"}));
     EXPECT_EQ(positions.BmpPos, 40);  // kept, though nothing is selected
     EXPECT_EQ(mov::LbSelection(parent, IDC_FILE_LIST), -1);
+
+    // The current group itself dropped: the one after it, from its first file.
+    while (!groups.empty()) groups.Remove(0);
+    SetGroupString("00", other.file("removed-folder"));
+    SetGroupDword("DirPos", 0);
+    EXPECT_EQ(mov::LoadGroups(groups, positions, scan, settings), 1);
+    EXPECT_EQ(mov::LbSelection(parent, IDC_GROUP_LIST), 0);
+    EXPECT_EQ(positions.BmpPos, 0);
 }
 
 TEST_F(GroupsTest, PathsTooLongForTheBufferAndOddSpellingsAreNotRestored) {

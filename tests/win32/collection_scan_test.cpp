@@ -249,15 +249,36 @@ TEST_F(ArchiveScanTest, ListerThatCannotStartIsNotWaitedFor) {
     EXPECT_EQ(clock.sleeps, 0);
     EXPECT_TRUE(Items(IDC_FILE_LIST).empty());
     EXPECT_EQ(reports, (V{listFile}));
-    // Told once, not at every tick that tries again; again after a good scan.
-    scan.Scan(false);
-    EXPECT_EQ(reports, (V{listFile}));
-    groups.Append(other.path(), false);
-    for (int group : {1, 0}) {
-        mov::LbSelect(parent, IDC_GROUP_LIST, group);
-        scan.Scan(false);
+}
+
+// A failed listing is told at every scan the user asks for; the countdown's ticks tell each
+// archive once, until that archive lists again or the document is renewed.
+TEST_F(ArchiveScanTest, FailedListingIsToldToTheUserAlwaysAndToTheTimerOncePerArchive) {
+    archive("good.lzh", "a.bmp\r\n");
+    const std::string broken = other.file("broken.lzh");  // no file: the lister writes nothing
+    groups.Append(broken, true);
+    groups.Append(other.file("broken2.lzh"), true);
+    const auto user = mov::ScanCaller::kUser, timer = mov::ScanCaller::kTimer;
+    struct { int group; mov::ScanCaller caller; size_t told; } steps[] = {
+        {1, user, 1}, {1, timer, 1}, {1, user, 2},    // the start-up load, a tick, a double-click
+        {2, timer, 3}, {1, timer, 3}, {2, timer, 3},  // ticks alternating between two broken ones
+        {0, timer, 3}, {1, timer, 3},                 // another archive listing forgets neither
+    };
+    for (const auto& s : steps) {
+        mov::LbSelect(parent, IDC_GROUP_LIST, s.group);
+        scan.Scan(false, s.caller);
+        EXPECT_EQ(reports.size(), s.told) << "step " << &s - steps;
     }
-    EXPECT_EQ(reports, (V{listFile, listFile}));
+    WriteBytes(broken, {'b', '.', 'b', 'm', 'p'});  // it lists once, then breaks again
+    mov::LbSelect(parent, IDC_GROUP_LIST, 1);
+    scan.Scan(false, timer);
+    DeleteFileA(broken.c_str());
+    scan.Scan(false, timer);
+    EXPECT_EQ(reports.size(), 4u);
+    scan.ForgetReports();  // a renewal
+    mov::LbSelect(parent, IDC_GROUP_LIST, 2);
+    scan.Scan(false, timer);
+    EXPECT_EQ(reports.size(), 5u);
 }
 
 // The LHA program itself, built beside the tests, on a real archive made by lha.
