@@ -43,9 +43,9 @@ void Engine::ArmTimer(unsigned periodMs) {
 
 void Engine::WaitForScan() { scan_.WaitUntilDone(kMaxScanWaits); }
 
-void Engine::ScanGroup(int group, int keepSeed) {
+void Engine::ScanGroup(int group, int keepSeed, ScanCaller caller) {
     LbSelect(lists_, IDC_GROUP_LIST, group);
-    scan_.Scan(keepSeed, ScanCaller::kTimer);  // the countdown's: a listing told once stays quiet
+    scan_.Scan(keepSeed, caller);
     WaitForScan();
 }
 
@@ -181,7 +181,8 @@ void Engine::SelectionStep() {
     st.delayedStart = plan.delayedStart;
     pos.DirPos = plan.dirPos;
     pos.BmpPos = plan.bmpPos;
-    if (plan.rescan) ScanGroup(pos.DirPos, 0);
+    // A Next is the user's: it enters the group as a double click does.
+    if (plan.rescan) ScanGroup(pos.DirPos, 0, st.forced ? ScanCaller::kUser : ScanCaller::kTimer);
     const int files = LbCount(lists_, IDC_FILE_LIST);
     if (plan.random) {
         pos.BmpPos = RandomIndex(files, TheRand().Next());
@@ -221,9 +222,7 @@ void Engine::Previous() {
         st.countdown = -2;
     } else {
         pos.DirPos = plan.dirPos;
-        LbSelect(lists_, IDC_GROUP_LIST, pos.DirPos);
-        scan_.Scan(false, ScanCaller::kUser);  // asked for: a failed listing is told again
-        WaitForScan();
+        ScanGroup(pos.DirPos, 0, ScanCaller::kUser);
         const int files = LbCount(lists_, IDC_FILE_LIST);
         if (files == 0) return;  // the next tick makes an ordinary step
         pos.BmpPos = files - 1;

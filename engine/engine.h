@@ -81,7 +81,8 @@ private:
     void SelectionStep();
     void ArmTimer(unsigned periodMs);
     // Selects `group`, scans it and waits (through the clock) for the scan to end.
-    void ScanGroup(int group, int keepSeed);
+    // A scan the user asked for tells a failed listing every time; the countdown's, once.
+    void ScanGroup(int group, int keepSeed, ScanCaller caller);
     void WaitForScan();
     void SetRunModes(RunModes (*rule)(RunModes));
     bool Held();  // this tick must end at once

@@ -137,6 +137,8 @@ void CFrameWnd::OnEndSession() {
 }
 
 WhileBusy CFrameWnd::WhileBusyRule(UINT msg, WPARAM wp, LPARAM) {
+    // Before start-up is over commands and closes are not taken at all, also not later.
+    if (!ready_ && (msg == WM_COMMAND || msg == WM_CLOSE)) return WhileBusy::kDrop;
     switch (msg) {
     case WM_CLOSE:
         return WhileBusy::kWait;

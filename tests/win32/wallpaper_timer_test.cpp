@@ -557,6 +557,13 @@ TEST_F(WallpaperTimerTest, OperationsThatScanHoldWhatArrivesInsideTheirReport) {
              mov::LbSelect(view->hwnd(), IDC_GROUP_LIST, 3);
              view->engine()->RescanAndShow();
          }},
+        {"next into the last group", [&] {  // the archive was told before: a Next is asked for all the same
+             enterGroup(2);
+             for (int i = 0; i < 2; ++i) {
+                 Command(ID_NEXT);
+                 Tick();
+             }
+         }},
     };
     for (const auto& row : rows) {
         enterGroup(0);  // a good scan in between, from the first picture
