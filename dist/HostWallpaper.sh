@@ -8,7 +8,7 @@
 # run (SESSION) remembers what the desktop showed; restore gives that back. What went wrong is
 # written to REPORT, which Movani32 logs. Every tool runs under a time limit.
 report=$1 action=$2 session=$3 placement=$4 picture=$5
-export PATH="$PATH:/usr/local/bin:/usr/bin:/bin"
+export PATH="${PATH:-/usr/local/bin:/usr/bin:/bin}"
 limit=${MOVANI_HOST_LIMIT:-20}
 dir=${XDG_CACHE_HOME:-$HOME/.cache}/movani32
 before=$dir/before
@@ -87,6 +87,8 @@ show() {
   exec 9>"$dir/lock"
   have flock && flock -w "$limit" 9
   if [ "$(cat "$dir/shown" 2>/dev/null || echo 0)" -gt "$stamp" ]; then rm -f "$copy"; exit 0; fi
+  # The one shown before stays in case the desktop still reads it; failed ones go too.
+  ls "$dir"/wallpaper-* | sort | head -n -2 | while read -r old; do rm -f "$old"; done
   if [ "$(cat "$dir/session" 2>/dev/null)" != "$session" ]; then
     remember
     echo "$session" >"$dir/session"
@@ -120,12 +122,12 @@ show() {
       case $ext in
         [bB][mM][pP])
           have convert || fail "xwallpaper reads no BMP and ImageMagick's convert is missing"
-          run convert "$copy" "$copy.png"; mv -f "$copy.png" "$copy" ;;
+          run convert "$copy" "${copy%.*}.png"
+          rm -f "$copy"; copy=${copy%.*}.png ;;
       esac
       run xwallpaper "$options" "$copy" ;;
   esac
   echo "$stamp" >"$dir/shown"
-  ls "$dir"/wallpaper-* 2>/dev/null | sort | head -n -2 | while read -r old; do rm -f "$old"; done
 }
 
 restore() {
