@@ -102,10 +102,10 @@ show() {
   esac
   case $kind in
     gnome)
+      # The picture last: the desktop reloads when it changes. Older schemas have no dark variant.
       run gsettings set "$schema" picture-options "$options"
-      run gsettings set "$schema" picture-uri "$(uri "$copy")"
-      # Older schemas have no dark variant.
-      timeout "$limit" gsettings set "$schema" picture-uri-dark "$(uri "$copy")" 2>/dev/null || true ;;
+      timeout "$limit" gsettings set "$schema" picture-uri-dark "$(uri "$copy")" 2>/dev/null || true
+      run gsettings set "$schema" picture-uri "$(uri "$copy")" ;;
     xfce)
       images=$(xfce_images)
       [ -n "$images" ] || fail "xfconf-query lists no desktop picture"
