@@ -6,6 +6,7 @@
 file(STRINGS ${PROJECT_SOURCE_DIR}/dist/files.txt lines ENCODING UTF-8)
 set(MOV_SHIPPED "")
 set(shipped_targets "")
+set(shipped_scripts "")
 set(install_lines "")
 set(delete_lines "")
 set(release_version "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
@@ -30,6 +31,7 @@ foreach(line IN LISTS lines)
       COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/dist/${MOV_FILE} ${PROJECT_BINARY_DIR}/bin/${MOV_FILE}
       DEPENDS ${PROJECT_SOURCE_DIR}/dist/${MOV_FILE} VERBATIM)
     add_custom_target(${MOV_STEM} ALL DEPENDS ${PROJECT_BINARY_DIR}/bin/${MOV_FILE})
+    list(APPEND shipped_scripts ${PROJECT_BINARY_DIR}/bin/${MOV_FILE})  # a custom target alone gives no file dependency
   elseif(NOT TARGET ${MOV_STEM})
     message(FATAL_ERROR "dist/files.txt names ${MOV_FILE}, but there is no target ${MOV_STEM}")
   endif()
@@ -71,7 +73,7 @@ add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${MOV_SHIPPED} README.txt Movani32.html
   WORKING_DIRECTORY ${bin}
-  DEPENDS ${shipped_targets} ${bin}/README.txt Movani32_manual ${bin}/Movani32.html
+  DEPENDS ${shipped_targets} ${shipped_scripts} ${bin}/README.txt Movani32_manual ${bin}/Movani32.html
   COMMENT "Packing Movani32-${PROJECT_VERSION}.zip" VERBATIM)
 set(dist_outputs ${zip})
 
