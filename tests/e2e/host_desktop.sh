@@ -3,7 +3,8 @@
 # virtual desktop nothing is handed to the host. Without one (a prefix and an X display of
 # this test's own): the bare-X setter (feh) puts the picture on the root window and the
 # removal gives back what the root showed before; with GLib's keyfile settings a GNOME
-# desktop gets each change as a new file with its placement, and its own picture back.
+# desktop gets each change as a new file with its placement, and its own picture back. A
+# failing setter and a missing one are logged once.
 source "$(dirname "$0")/lib.sh"
 work="$MOV_BINARY_DIR/e2e-work/host"
 rm -rf "$work"; mkdir -p "$work/pics" "$work/home"
@@ -76,5 +77,23 @@ done
 send 32772
 back() { [ "$(gs picture-uri)" = "'file:///usr/share/before.png'" ] && [ "$(gs picture-options)" = "'zoom'" ]; }
 wb_wait_until "$MOV_WAIT" back || fail "GNOME did not get its picture back: $(gs picture-uri) $(gs picture-options)"
+quit_movani 57665
+
+# Never in the way: a failing tool, reported by the setter and read at the next change, and a
+# missing script are each logged once; the changes go on.
+log="$work/debug.log"
+logged() { grep -ac "Movani32: .*$1" "$log" || true; }
+reported() { [ -n "$(find "$WINEPREFIX/drive_c/users" -name MovHost.err)" ]; }
+XDG_DATA_DIRS=/nonexistent WINEDEBUG=+debugstr start_movani 2>"$log"
+for i in 1 2 3; do
+  send 32774
+  wb_wait_until "$MOV_WAIT" reported || fail "no report from the failing setter after change $i"
+done
+[ "$(logged 'gsettings failed')" -eq 1 ] || fail "the failing setter was logged $(logged 'gsettings failed') times"
+quit_movani 57665
+mkdir -p "$work/nosetter"; cp "$MOV_BIN/Movani32.exe" "$work/nosetter/"
+MOVANI_DIR="$work/nosetter" WINEDEBUG=+debugstr start_movani 2>"$log"
+send 32774; send 32774; send 32772
+[ "$(logged 'HostWallpaper.sh is missing')" -eq 1 ] || fail "the missing script was logged $(logged 'HostWallpaper.sh is missing') times"
 quit_movani 57665
 echo "host_desktop: ok"
