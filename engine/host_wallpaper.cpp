@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 #include "framework/handle.h"
+#include "framework/reg_key.h"
 
 namespace mov {
 namespace {
@@ -32,13 +33,23 @@ void Say(bool& said, const std::string& what) {
     OutputDebugStringA(("Movani32: " + what + "; the Linux desktop keeps its wallpaper\n").c_str());
 }
 
-// Wine is told by its ntdll export. Its X11 driver gives the desktop window an X window of
-// its own only in a virtual desktop, which shows the wallpaper itself; on the host's desktop
-// the desktop window is the root window and has none.
+// Wine's setting of one virtual desktop for every program: a desktop name with its size.
+bool VirtualDesktopConfigured() {
+    fw::RegKey explorer, desktops;
+    std::string name, size;
+    return explorer.Open(HKEY_CURRENT_USER, "Software\\Wine\\Explorer") == ERROR_SUCCESS &&
+           explorer.QueryString("Desktop", name) == ERROR_SUCCESS && !name.empty() &&
+           desktops.Open(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops") == ERROR_SUCCESS &&
+           desktops.QueryString(name.c_str(), size) == ERROR_SUCCESS && !size.empty();
+}
+
+// Wine is told by its ntdll export. A virtual desktop shows the wallpaper itself: Wine's X11
+// driver gives its desktop window an X window of its own (also for `explorer /desktop=`),
+// where on the host's desktop it is the root window and has none.
 bool DrawsOnHost() {
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
     if (!ntdll || !GetProcAddress(ntdll, "wine_get_version")) return false;
-    return GetPropA(GetDesktopWindow(), "__wine_x11_whole_window") == nullptr;
+    return GetPropA(GetDesktopWindow(), "__wine_x11_whole_window") == nullptr && !VirtualDesktopConfigured();
 }
 
 Host& TheHost() {
@@ -60,6 +71,7 @@ Host& TheHost() {
         std::snprintf(session, sizeof session, "%lx", static_cast<unsigned long>(GetTickCount()));
         h.session = session;
         h.on = true;
+        OutputDebugStringA("Movani32: Wine draws on the host's desktop: it gets the wallpaper too\n");
         return h;
     }();
     return h;
