@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Under Wine on a Linux desktop the host's desktop shows the wallpaper too. In the bench's
-# virtual desktop nothing is handed to the host. Without one (a prefix and an X display of
-# this test's own): the bare-X setter (feh) puts the picture on the root window and the
-# removal gives back what the root showed before; with GLib's keyfile settings a GNOME
-# desktop gets each change as a new file with its placement, and its own picture back. A
-# failing setter and a missing one are logged once.
+# The host's desktop gets the wallpaper: not from the bench's virtual desktop; without one (a
+# prefix and an X display of this test's own) feh's root window and the removal's give-back,
+# GNOME's keyfile settings with each placement, a failing or missing setter logged once.
 source "$(dirname "$0")/lib.sh"
 work="$MOV_BINARY_DIR/e2e-work/host"
 rm -rf "$work"; mkdir -p "$work/pics" "$work/home"
@@ -27,19 +24,15 @@ forget_groups
 
 # A prefix without a virtual desktop, on an X display of its own.
 export MOV_WINEPREFIX="$MOV_BINARY_DIR/wineprefix-host" HOME="$work/home"
-rm -rf "$MOV_WINEPREFIX"
-unset DISPLAY
+rm -rf "$MOV_WINEPREFIX"; unset DISPLAY
 MOV_DISPLAY_NUM=140 MOV_XVFB_NORESET=1 wb_display
 wb_env
 trap 'cleanup_movani; "$WINESERVER" -k >/dev/null 2>&1 || true; "$WINESERVER" -w || true; kill $MOV_XVFB_PID || true; rm -rf "$MOV_WINEPREFIX"' EXIT
 wb_prefix
-wb_wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null
-"$WINESERVER" -w
+wb_wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null && "$WINESERVER" -w
 wb_server
 store_groups 0 0 "$work/pics"
-mode='HKCU\Software\Farnwick\MovAni32\Mode'
-wb_wine reg add "$mode" /v TileWallPaper /t REG_DWORD /d 0 /f >/dev/null
-wb_wine reg add "$mode" /v Adjust /d No /f >/dev/null
+for v in 'TileWallPaper /t REG_DWORD /d 0' 'Adjust /d No'; do wb_wine reg add 'HKCU\Software\Farnwick\MovAni32\Mode' /v $v /f >/dev/null; done
 
 # Bare X: feh sets a known picture first (and keeps its record, ~/.fehbg).
 feh --bg-tile "$work/before.png"
