@@ -6,6 +6,7 @@
 file(STRINGS ${PROJECT_SOURCE_DIR}/dist/files.txt lines ENCODING UTF-8)
 set(MOV_SHIPPED "")
 set(shipped_targets "")
+set(shipped_scripts "")
 set(install_lines "")
 set(delete_lines "")
 set(release_version "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
@@ -24,7 +25,14 @@ foreach(line IN LISTS lines)
   list(GET fields 2 MOV_DESC_JA)
   list(GET fields 3 MOV_DESC_EN)
   get_filename_component(MOV_STEM ${MOV_FILE} NAME_WE)
-  if(NOT TARGET ${MOV_STEM})
+  if(MOV_FILE MATCHES "\\.sh$")
+    # A script for the Linux side goes out as it is in dist/, with Unix line ends.
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/bin/${MOV_FILE}
+      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/dist/${MOV_FILE} ${PROJECT_BINARY_DIR}/bin/${MOV_FILE}
+      DEPENDS ${PROJECT_SOURCE_DIR}/dist/${MOV_FILE} VERBATIM)
+    add_custom_target(${MOV_STEM} ALL DEPENDS ${PROJECT_BINARY_DIR}/bin/${MOV_FILE})
+    list(APPEND shipped_scripts ${PROJECT_BINARY_DIR}/bin/${MOV_FILE})  # a custom target alone gives no file dependency
+  elseif(NOT TARGET ${MOV_STEM})
     message(FATAL_ERROR "dist/files.txt names ${MOV_FILE}, but there is no target ${MOV_STEM}")
   endif()
   if(MOV_VERSION STREQUAL "-")
@@ -36,6 +44,13 @@ foreach(line IN LISTS lines)
   else()
     set(MOV_FILETYPE VFT_DLL)
   endif()
+  list(APPEND MOV_SHIPPED ${MOV_FILE})
+  list(APPEND shipped_targets ${MOV_STEM})
+  string(APPEND install_lines "  File \"${PROJECT_BINARY_DIR}/bin/${MOV_FILE}\"\n")
+  string(APPEND delete_lines "  Delete \"$INSTDIR\\${MOV_FILE}\"\n")
+  if(NOT MOV_FILE MATCHES "\\.(exe|dll|SPI)$")
+    continue()
+  endif()
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${PROJECT_BINARY_DIR}/version/${MOV_STEM}.rc @ONLY)
   target_sources(${MOV_STEM} PRIVATE ${PROJECT_BINARY_DIR}/version/${MOV_STEM}.rc)
   if(CMAKE_OBJCOPY AND CMAKE_STRIP)
@@ -43,10 +58,6 @@ foreach(line IN LISTS lines)
     set_target_properties(${MOV_STEM} PROPERTIES C_LINKER_LAUNCHER "${launcher}" CXX_LINKER_LAUNCHER "${launcher}")
   endif()
   mov_for_old_windows(${MOV_STEM})
-  list(APPEND MOV_SHIPPED ${MOV_FILE})
-  list(APPEND shipped_targets ${MOV_STEM})
-  string(APPEND install_lines "  File \"${PROJECT_BINARY_DIR}/bin/${MOV_FILE}\"\n")
-  string(APPEND delete_lines "  Delete \"$INSTDIR\\${MOV_FILE}\"\n")
 endforeach()
 
 set(bin ${PROJECT_BINARY_DIR}/bin)
@@ -62,7 +73,7 @@ add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${MOV_SHIPPED} README.txt Movani32.html
   WORKING_DIRECTORY ${bin}
-  DEPENDS ${shipped_targets} ${bin}/README.txt Movani32_manual ${bin}/Movani32.html
+  DEPENDS ${shipped_targets} ${shipped_scripts} ${bin}/README.txt Movani32_manual ${bin}/Movani32.html
   COMMENT "Packing Movani32-${PROJECT_VERSION}.zip" VERBATIM)
 set(dist_outputs ${zip})
 

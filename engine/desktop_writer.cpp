@@ -2,6 +2,7 @@
 #include "engine/desktop_writer.h"
 #include <memory>
 #include "engine/active_desktop.h"
+#include "engine/host_wallpaper.h"
 #include "engine/image_prep.h"
 #include "engine/placement.h"
 #include "engine/step_marks.h"
@@ -75,6 +76,7 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
         StepMark call("wallpaper call");
         SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(desktopPath.c_str()), SPIF_SENDWININICHANGE);
     }
+    ShowOnHost(desktopPath, p.tile, p.style);  // under Wine on a Linux desktop, that desktop too
     if (s_.ActiveDeskTopMode != kDesktopStandard && active && active->exists()) {
         StepMark shell("active desktop");
         active->SetWallpaper(p.activeStyle, p.activeUsesDesktopPath ? desktopPath : shellPath);
@@ -96,6 +98,7 @@ void DesktopWriter::RemoveWallpaper() {
     s_.PaperRemoved = 1;
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
+    RestoreHost();
     if (s_.ActiveDeskTopMode != kDesktopActive) {
         StepMark repaint("repaint");
         HWND desk = GetDesktopWindow();

@@ -67,7 +67,9 @@ wb_display() {
   local n=${MOV_DISPLAY_NUM:-77} tries end
   for tries in 1 2 3 4 5 6 7 8 9 10; do
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb resets when its last client goes, dropping the root's background a program set
+    # before exiting (feh): MOV_XVFB_NORESET=1 keeps it.
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp ${MOV_XVFB_NORESET:+-noreset} >/dev/null 2>&1 &
     MOV_XVFB_PID=$!
     export DISPLAY=":$n" MOV_XVFB_PID
     end=$((SECONDS + 30))

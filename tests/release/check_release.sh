@@ -42,7 +42,15 @@ while IFS='|' read -r name ver _; do
 done < <(grep -v '^[[:space:]]*\(#\|$\)' "$list")
 [ ${#files[@]} -ge 9 ] || bad "only ${#files[@]} files listed in $list"
 
+# The Linux desktop's setter goes out as written: a POSIX shell script with Unix line ends.
+pe=()
 for f in "${files[@]}"; do
+  case $f in *.sh) ;; *) pe+=("$f"); continue ;; esac
+  cmp -s "$bin/$f" "$here/../../dist/$f" || bad "$f differs from dist/$f"
+  case $(file -b "$bin/$f") in "POSIX shell script, ASCII text"*) ;; *) bad "$f: $(file -b "$bin/$f")" ;; esac
+done
+
+for f in "${pe[@]}"; do
   [ -f "$bin/$f" ] || { bad "missing $f"; continue; }
   kind=$(file -b "$bin/$f")
   case "$kind" in *"PE32 executable"*"Intel 80386"*) ;; *) bad "$f: $kind" ;; esac
@@ -72,7 +80,7 @@ expect_exports MovRC2.exe "_AboutBox"
 for f in $win9x_loaded; do
   $objdump -p "$bin/$f" | grep -q 'Entry 9 00000000 00000000 Thread Storage Directory' || bad "$f has a TLS directory"
 done
-for f in "${files[@]}"; do
+for f in "${pe[@]}"; do
   header=$($objdump -p "$bin/$f")
   # Windows 95 and NT 4.0 refuse to start a file that asks for a newer system.
   versions=$(echo "$header" | awk '$1 ~ /^(Major|Minor)(OSystem|Subsystem)Version$/ {printf "%s=%s ", $1, $2}')
