@@ -54,7 +54,7 @@ shows_part() {
 for pic in odd_w odd_h odd_w6 odd_h8; do
   "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --os 1 --jpeg "$(winpath "$work/$pic.jpg")" centre \
     || fail "applywall --os 1 $pic"
-  read -r w h < <(/usr/bin/identify -format '%w %h' "$work/temp/applywall.BMP")
+  read -r w h < <(/usr/bin/identify -format '%w %h\n' "$work/temp/applywall.BMP")
   [ "$w" -ge 1100 ] && [ "$h" -ge 900 ] || fail "Jpeg2bmp.exe did not write the whole $pic: ${w}x$h"
   /usr/bin/convert "$work/temp/applywall.BMP" -crop "1024x700+$(((w - 1024) / 2))+$(((h - 768) / 2))" +repage \
     "$work/part.png"
