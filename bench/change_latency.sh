@@ -51,14 +51,15 @@ run_case() {
   local kb; kb=$(awk '/^Private_Dirty:/ { print $2 }' "/proc/$MOVANI_PID/smaps_rollup")
   # The desktop's copy of it, and the work bitmap it was given (none for a bitmap shown as it is).
   local dkb; dkb=$(desktop_private_kb)
-  local work; work=$(find "$WINEPREFIX/drive_c" -iname '*.bmp' -ipath '*temp*' -newer "$DATA/start-$1" -printf '%T@ %s\n' |
-    sort -n | tail -1)
+  local work; work=$(find "$WINEPREFIX/drive_c" -iname '*.bmp' -ipath '*temp*' -newer "$DATA/start-$1" -printf '%T@ %s %p\n' |
+    sort -n | tail -1 | cut -d' ' -f2-)
+  [ -z "$work" ] || cp "${work#* }" "$DATA/out/work-$1.bmp"
   quit_movani
   TOTAL=$(median "${t[@]}")
   printf '%-22s Next to caption: median %8.1f ms  (runs: %s)  private memory after: %d kB\n' \
     "$2" "$TOTAL" "${t[*]}" "$kb"
   STEP_MS[$1,"desktop private (kB)"]=$dkb
-  STEP_MS[$1,"work bitmap (bytes)"]=${work#* }
+  STEP_MS[$1,"work bitmap (bytes)"]=${work%% *}
   local times; times=$(step_times "$DATA/steps-$1.log" "$off")
   local rest=$TOTAL
   for s in "${STEPS[@]}"; do
@@ -93,6 +94,9 @@ echo "  cycle's own share: $(share "$TOTAL" "$J")"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" 100 "$DB")")"
 run_case smart "24 MP JPEG Smart" "$DATA/jpeg" Smart
 echo "  cycle's own share: $(share "$TOTAL" "$(sum "$J" "$F")")"
+# The fit made by the program against the fit of the whole conversion by the outside steps.
+echo "  PSNR against the smart fit of the whole picture: $(/usr/bin/compare -metric PSNR "$DATA/out/work-smart.bmp" \
+  "$DATA/out/a2.bmp" null: 2>&1 || true) dB"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" "$F" 100 "$DF")")"
 
 # The steps, median ms over the timed changes ("-": the step did not run). "desktop" holds

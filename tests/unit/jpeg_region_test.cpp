@@ -9,6 +9,7 @@
 #include "components/jpeg/convert_file.h"
 #include "image/bmp.h"
 #include "image/jpeg_frame.h"
+#include "smartfit/smart_fit.h"
 #include "test_support.h"
 
 using namespace testsupport;
@@ -106,6 +107,36 @@ TEST(JpegFrame, GivesTheSizeTheConverterWrites) {
     }
     const uint8_t notJpeg[] = {'B', 'M', 0, 0, 0, 0};
     EXPECT_FALSE(mov::ReadJpegFrame(notJpeg, sizeof notJpeg).known);
+}
+
+// A smart fit made from the picture decoded at half its size (still larger than the 512 x 384
+// screen) is the fit of the whole picture but for the scaled decoding: above 35 dB, upright
+// and turned by EXIF.
+TEST(JpegScale, FitOfTheScaledPictureIsCloseToTheFitOfTheWhole) {
+    ScratchDir dir("jpeg_scale_fit");
+    const std::string src = dir / "src.ppm";
+    ASSERT_TRUE(Shell("/usr/bin/convert -seed 3 -size 1536x1024 plasma:fractal -blur 0x0.7 " + Quote(src)));
+    ASSERT_TRUE(Shell("/usr/bin/convert " + Quote(src) + " -quality 90 " + Quote(dir / "upright.jpg")));
+    ASSERT_TRUE(Shell("/usr/bin/convert " + Quote(src) + " -rotate 270 -quality 90 " + Quote(dir / "stored.jpg")));
+    WriteFile(dir / "turned.jpg", WithExifOrientation(ReadFile(dir / "stored.jpg"), 6, false));
+    for (const char* name : {"upright.jpg", "turned.jpg"}) {
+        SCOPED_TRACE(name);
+        Bitmap whole, half, fitWhole, fitHalf;
+        jpeg::ConvertOptions o;
+        ASSERT_TRUE(Convert(dir / name, dir / "whole.bmp", o, whole));
+        o.scaleDenom = 2;
+        ASSERT_TRUE(Convert(dir / name, dir / "half.bmp", o, half));
+        ASSERT_EQ(half.width(), 768);
+        using mov::smartfit::RunFit;
+        ASSERT_EQ(RunFit((dir / "whole.bmp").c_str(), (dir / "fit1.bmp").c_str(), 512, 384, 24),
+                  mov::smartfit::FitResult::Written);
+        ASSERT_EQ(RunFit((dir / "half.bmp").c_str(), (dir / "fit2.bmp").c_str(), 512, 384, 24),
+                  mov::smartfit::FitResult::Written);
+        ASSERT_EQ(mov::ReadBmpFile((dir / "fit1.bmp").c_str(), &fitWhole), mov::BmpStatus::Ok);
+        ASSERT_EQ(mov::ReadBmpFile((dir / "fit2.bmp").c_str(), &fitHalf), mov::BmpStatus::Ok);
+        EXPECT_EQ(fitHalf.width(), fitWhole.width());
+        EXPECT_GE(Psnr(fitWhole, fitHalf), 35.0);
+    }
 }
 
 }  // namespace

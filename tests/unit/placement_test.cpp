@@ -154,6 +154,7 @@ TEST(ScreenCut, OnlyWhatTheScreenShows) {
         {0, mov::kAdjustSmart2, 3000, 6200, false, 0, 0, 0, 0, 8},         // height fitted: 775
         {0, mov::kAdjustSmart, 2047, 1000, false, 0, 0, 0, 0, 2},          // libjpeg rounds up: 1024
         {0, mov::kAdjustSmart, 2045, 1000, true, 0, 0, 0, 0, 1},
+        {0, mov::kAdjustSmart, 2400, 1600, true, 0, 0, 0, 0, 1},           // 1/2 would fit it 680 high, not 672
         {0, mov::kAdjustSmart, 800, 600, true, 0, 0, 0, 0, 1},
     };
     for (const Case& c : cases) {
