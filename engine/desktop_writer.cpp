@@ -105,6 +105,7 @@ void DesktopWriter::RemoveWallpaper() {
     fw::BusyPeriod busy;  // a broadcast and the desktop's repaint
     Report(true);
     s_.PaperRemoved = 1;
+    madeForWidth_ = madeForHeight_ = 0;  // nothing shown to be made again for another screen
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
     if (s_.ActiveDeskTopMode != kDesktopActive) {
