@@ -100,7 +100,8 @@ TEST_F(ImagePrepTest, ConvertsOnlyWhatTheScreenNeedsWhereTheLibraryCan) {
     ASSERT_EQ(std::to_string(sw) + "x" + std::to_string(sh), "1024x768") << "the tests' desktop";
     struct Case { int adjust; const char* picture; const char* screenSized; const char* whole; } cases[] = {
         {mov::kAdjustNo, "photo1101x900.jpg", "1024x768", "1101x900"},
-        {mov::kAdjustSmart, "photo4100x3300.jpg", "1025x825", "4100x3300"},  // a quarter: 1025 >= 1024
+        // A quarter (825 rows >= 768) would fit 953 wide, not 943 as the whole: a half.
+        {mov::kAdjustSmart, "photo4100x3300.jpg", "2050x1650", "4100x3300"},
     };
     const std::string other = dir.file("other\\jpegfilt.dll");
     CreateDirectoryA(dir.file("other").c_str(), nullptr);
