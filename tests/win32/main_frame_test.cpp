@@ -176,11 +176,6 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
     return static_cast<HDROP>(mem);
 }
 
-void Pump() {
-    MSG m;
-    for (int i = 0; i < 1000 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessageA(&m);
-}
-
 uint32_t GroupNumber(const char* name) {
     DWORD v = 0, size = sizeof v;
     HKEY k;
@@ -271,7 +266,7 @@ TEST_F(MainFrameTest, ExitDuringADropsRefusalBoxWaitsForTheDrop) {
         EXPECT_EQ(testsupport::RegText(HKEY_CURRENT_USER, "Software\\Farnwick\\MovAni32\\Group", g.first),
                   g.second->path());
     EXPECT_TRUE(IsWindow(hwnd()));
-    Pump();  // the exit, due now
+    testsupport::Pump();  // the exit, due now
     EXPECT_FALSE(IsWindow(hwnd()));
     EXPECT_EQ(GlobalFlags(late), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "the late drop was not finished";
 }
@@ -305,7 +300,7 @@ TEST_F(MainFrameTest, LogOffInsideADropsRefusalBoxSavesAtOnce) {
     EXPECT_EQ(styleInside, "0");
     EXPECT_EQ(testsupport::RegText(HKEY_CURRENT_USER, group, "01"), d.path());  // the drop's own save
     testsupport::RegPutDword(HKEY_CURRENT_USER, group, "DirPos", 77);
-    Pump();  // the close the log-off left for after the drop
+    testsupport::Pump();  // the close the log-off left for after the drop
     EXPECT_FALSE(IsWindow(hwnd()));
     EXPECT_EQ(GroupNumber("DirPos"), 77u) << "saved twice";
 }

@@ -149,6 +149,11 @@ void RegDeleteValueIn(HKEY root, const char* key, const char* name) {
     if (k.Open(root, key, KEY_SET_VALUE) == ERROR_SUCCESS) k.Delete(name);
 }
 
+void Pump() {
+    MSG m;
+    for (int i = 0; i < 1000 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessageA(&m);
+}
+
 bool WaitUntilBusyFlagCleared(DWORD timeoutMs) {
     for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
         if (mov::BusyFlagCleared()) return true;

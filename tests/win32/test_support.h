@@ -44,6 +44,8 @@ void RegDeleteValueIn(HKEY root, const char* key, const char* name);
 
 // Polls the busy flag as the main program does, in short steps: true once it reads 0.
 bool WaitUntilBusyFlagCleared(DWORD timeoutMs);
+// Runs what this thread's queue holds, as the program's message loop would.
+void Pump();
 
 // What a message box showed: its caption, its message (the longest static text) and
 // whether it offers Yes and No only.

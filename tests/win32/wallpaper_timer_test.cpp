@@ -54,12 +54,6 @@ protected:
     }
 };
 
-// Runs what the thread's queue holds, as the program's message loop would.
-void Pump() {
-    MSG m;
-    for (int i = 0; i < 1000 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessageA(&m);
-}
-
 // The program's view, noting what it is told to show.
 class WatchedView : public CMovani32View {
 public:
@@ -472,7 +466,7 @@ TEST_F(WallpaperTimerTest, NextSentDuringAChangeIsQueuedNotLost) {
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2)}));
     EXPECT_EQ(view->engine()->countdown(), view->engine()->reload());  // the change ended as usual
-    Pump();  // the Next held during the change runs now
+    testsupport::Pump();  // the Next held during the change runs now
     EXPECT_EQ(view->engine()->countdown(), 1);
     Tick();
     EXPECT_EQ(Titles(), (std::vector<std::string>{A(1), A(2), A(3)}));
@@ -490,7 +484,7 @@ TEST_F(WallpaperTimerTest, ExitAndRenewalSentDuringAChangeWaitForIt) {
         EXPECT_EQ(fw::BusyPeriod::Waiting(), 1u) << id;
         if (id == ID_FILE_NEW) fw::BusyPeriod::Forget(frame.hwnd());  // the renewal would ask the probe's questions
     }
-    Pump();  // the exit, due now, ends the program
+    testsupport::Pump();  // the exit, due now, ends the program
     EXPECT_FALSE(IsWindow(view->hwnd()));
 }
 
@@ -529,7 +523,7 @@ TEST_F(WallpaperTimerTest, WhatArrivesInsideAChangesMessageBoxWaitsForItsEnd) {
         for (int i = 0; i < 20 && insideBox < 0; ++i) Tick();  // the empty group shows nothing
         ASSERT_EQ(insideBox, 0) << row.msg << " " << row.wp << " " << row.lp;
         EXPECT_EQ(tickCounted, 0);
-        Pump();
+        testsupport::Pump();
         EXPECT_EQ(g_watch.arrived, row.arrivesAfter) << row.msg << " " << row.wp << " " << row.lp;
     }
     EXPECT_EQ(doc.groups.size(), 3);
@@ -567,7 +561,7 @@ TEST_F(WallpaperTimerTest, OperationsThatScanHoldWhatArrivesInsideTheirReport) {
     };
     for (const auto& row : rows) {
         enterGroup(0);  // a good scan in between, from the first picture
-        Pump();
+        testsupport::Pump();
         g_watch = Watch{WM_COMMAND, ID_NEXT, 0};
         int insideBox = -1;
         const testsupport::SeenBox box = testsupport::AnswerMessageBox(IDOK, row.scan, [&] {
@@ -576,7 +570,7 @@ TEST_F(WallpaperTimerTest, OperationsThatScanHoldWhatArrivesInsideTheirReport) {
         });
         EXPECT_EQ(box.caption, "Movani32") << row.name;
         EXPECT_EQ(insideBox, 0) << row.name;
-        Pump();
+        testsupport::Pump();
         EXPECT_EQ(g_watch.arrived, 1) << row.name;
     }
 }
@@ -589,7 +583,7 @@ TEST_F(WallpaperTimerTest, CommandsHeldDuringAChangeKeepTheirOrder) {
     Command(ID_NEXT);
     Tick();
     SendMessageA(frame.hwnd(), WM_COMMAND, ID_GO, 0);
-    Pump();
+    testsupport::Pump();
     EXPECT_EQ(doc.settings.Change, mov::kChangeAuto);
 }
 
@@ -617,7 +611,7 @@ TEST_F(WallpaperTimerTest, ScreenOfAnotherSizeGetsItsWallpaperMadeAgain) {
         EXPECT_EQ(ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
         for (int i = 0; i < 200 && GetSystemMetrics(SM_CXSCREEN) != w; ++i) Sleep(10);
         SendMessageA(frame.hwnd(), WM_DISPLAYCHANGE, 24, MAKELPARAM(w, h));
-        Pump();
+        testsupport::Pump();
         return testsupport::BmpShape(work) + " " + std::to_string(view->titles.size() - before);
     };
     EXPECT_EQ(resize(800, 600), "800x600 1");
