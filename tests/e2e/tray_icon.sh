@@ -35,6 +35,8 @@ shows() {  # name ico
 empty() { wb_wait_shot "$SHOTS/tray_$1.png" "$MOV_WAIT" is_empty || fail "$1: something in the tray area"; }
 
 restore
+# A plain desktop, so that an empty tray area is one colour whatever an earlier test left up.
+"$WINELOADER" "$MOV_BIN/applywall.exe" remove || fail "applywall remove"
 start_movani
 shows default tray_next.ico          # WrightButton "Next" by default
 quit_movani 57665
