@@ -1,8 +1,8 @@
 // Reads IFD0's orientation tag from an EXIF block, every offset checked against the block.
-#include "image/exif_orientation.h"
+#include "components/jpeg/exif_orientation.h"
 #include <cstring>
 
-namespace mov {
+namespace jpeg {
 
 namespace {
 
@@ -50,4 +50,4 @@ int ExifOrientation(const uint8_t* data, size_t size) {
     return 1;
 }
 
-}  // namespace mov
+}  // namespace jpeg
