@@ -40,6 +40,7 @@ declare -A STEP_MS
 # run_case KEY LABEL FOLDER ADJUST: prints and sets TOTAL (median ms from Next to the caption),
 # and STEP_MS[KEY,step] (median ms of each step over the timed changes).
 run_case() {
+  touch "$DATA/start-$1"
   set_groups "$3"
   set_mode Adjust REG_SZ "$4"
   MOV_STEP_LOG="$DATA/steps-$1.log" start_movani
@@ -48,10 +49,17 @@ run_case() {
   for ((i = 0; i < RUNS; i++)); do t+=("$(movbench timed 32774)"); done
   # What the changes leave in the program: the desktop's copy of a picture is not ours to hold.
   local kb; kb=$(awk '/^Private_Dirty:/ { print $2 }' "/proc/$MOVANI_PID/smaps_rollup")
+  # The desktop's copy of it, and the work bitmap it was given (none for a bitmap shown as it is).
+  local dkb; dkb=$(desktop_private_kb)
+  local work; work=$(find "$WINEPREFIX/drive_c" -iname '*.bmp' -ipath '*temp*' -newer "$DATA/start-$1" -printf '%T@ %s %p\n' |
+    sort -n | tail -1 | cut -d' ' -f2-)
+  [ -z "$work" ] || cp "${work#* }" "$DATA/out/work-$1.bmp"
   quit_movani
   TOTAL=$(median "${t[@]}")
   printf '%-22s Next to caption: median %8.1f ms  (runs: %s)  private memory after: %d kB\n' \
     "$2" "$TOTAL" "${t[*]}" "$kb"
+  STEP_MS[$1,"desktop private (kB)"]=$dkb
+  STEP_MS[$1,"work bitmap (bytes)"]=${work%% *}
   local times; times=$(step_times "$DATA/steps-$1.log" "$off")
   local rest=$TOTAL
   for s in "${STEPS[@]}"; do
@@ -86,6 +94,9 @@ echo "  cycle's own share: $(share "$TOTAL" "$J")"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" 100 "$DB")")"
 run_case smart "24 MP JPEG Smart" "$DATA/jpeg" Smart
 echo "  cycle's own share: $(share "$TOTAL" "$(sum "$J" "$F")")"
+# The fit made by the program against the fit of the whole conversion by the outside steps.
+echo "  PSNR against the smart fit of the whole picture: $(/usr/bin/compare -metric PSNR "$DATA/out/work-smart.bmp" \
+  "$DATA/out/a2.bmp" null: 2>&1 || true) dB"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" "$F" 100 "$DF")")"
 
 # The steps, median ms over the timed changes ("-": the step did not run). "desktop" holds
@@ -93,6 +104,8 @@ echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$
 # the caption, with the tray icon put back; "not marked" is the total less the steps up to the caption.
 echo
 printf '%-32s %10s %12s %12s\n' "step (median ms)" "BMP" "JPEG centred" "JPEG smart"
-for s in "${STEPS[@]}" "not marked (tick wait, guards)" "Next to caption"; do
+# Then the desktop process's private memory with each case's wallpaper and the size of the
+# bitmap it was given.
+for s in "${STEPS[@]}" "not marked (tick wait, guards)" "Next to caption" "desktop private (kB)" "work bitmap (bytes)"; do
   printf '%-32s %10s %12s %12s\n' "$s" "${STEP_MS[bmp,$s]:--}" "${STEP_MS[jpeg,$s]:--}" "${STEP_MS[smart,$s]:--}"
 done

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Pictures prepared by the shipped components reach the desktop: a JPEG converted by
 # jpegfilt.dll and by Jpeg2bmp.exe, and a bitmap smart-fitted by QuilletDll.dll. Without the
-# filter library the conversion only says so on standard output.
+# filter library the conversion only says so on standard output. A centred JPEG larger than
+# the screen becomes a bitmap of the part the screen shows, and the desktop shows the
+# whole picture's pixels there.
 source "$(dirname "$0")/lib.sh"
 work="$MOV_BINARY_DIR/e2e-work"
 mkdir -p "$work/temp" "$work/bare"
@@ -32,6 +34,37 @@ done
 fitted() { [ "$(px "$1" 1015 200)" = E0A020 ] && [ "$(px "$1" 1015 635)" = E0A020 ] && [ "$(px "$1" 1015 650)" != E0A020 ]; }
 wb_wait_shot "$SHOTS/prepared_smartfit.png" "$MOV_WAIT" fitted \
   || fail "the smart fit is not 1024x512: 1015,200/635/650 are $(px "$SHOTS/prepared_smartfit.png" 1015 200)/$(px "$SHOTS/prepared_smartfit.png" 1015 635)/$(px "$SHOTS/prepared_smartfit.png" 1015 650)"
+
+# Larger than the 1024x768 screen by odd and even differences, upright and turned by EXIF:
+# Jpeg2bmp.exe converts the whole picture, jpegfilt.dll only the screen's part of it, which
+# the desktop shows as a centring desktop shows the whole picture (half the difference,
+# toward zero).
+/usr/bin/convert -seed 4 -size 1101x901 plasma:fractal -blur 0x1 "$work/big.ppm"
+/usr/bin/convert "$work/big.ppm" -crop 1101x900+0+0 -quality 92 "$work/odd_w.jpg"
+/usr/bin/convert "$work/big.ppm" -crop 1100x901+0+0 -quality 92 "$work/odd_h.jpg"
+/usr/bin/convert "$work/big.ppm" -crop 1101x900+0+0 -rotate 270 -quality 92 "$work/stored6.jpg"
+exif_turn "$work/stored6.jpg" "$work/odd_w6.jpg" 6
+/usr/bin/convert "$work/big.ppm" -crop 1100x901+0+0 -rotate 90 -quality 92 "$work/stored8.jpg"
+exif_turn "$work/stored8.jpg" "$work/odd_h8.jpg" 8
+# The screen's part of the whole bitmap, the bottom rows left out (the minimised window).
+shows_part() {
+  /usr/bin/convert "$1" -crop 1024x700+0+0 +repage "$1.top.png" &&
+    [ "$(/usr/bin/compare -metric AE "$1.top.png" "$work/part.png" null: 2>&1 || true)" = 0 ]
+}
+for pic in odd_w odd_h odd_w6 odd_h8; do
+  "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --os 1 --jpeg "$(winpath "$work/$pic.jpg")" centre \
+    || fail "applywall --os 1 $pic"
+  read -r w h < <(/usr/bin/identify -format '%w %h\n' "$work/temp/applywall.BMP")
+  [ "$w" -ge 1100 ] && [ "$h" -ge 900 ] || fail "Jpeg2bmp.exe did not write the whole $pic: ${w}x$h"
+  /usr/bin/convert "$work/temp/applywall.BMP" -crop "1024x700+$(((w - 1024) / 2))+$(((h - 768) / 2))" +repage \
+    "$work/part.png"
+  "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --jpeg "$(winpath "$work/$pic.jpg")" centre \
+    || fail "applywall --jpeg $pic"
+  size=$(stat -c %s "$work/temp/applywall.BMP")
+  [ "$size" -le $((1024 * 768 * 3 + 54)) ] || fail "the work bitmap of $pic is larger than the screen: $size bytes"
+  wb_wait_shot "$SHOTS/prepared_$pic.png" "$MOV_WAIT" shows_part || fail "the desktop does not show the centred part of" \
+    "$pic: $(/usr/bin/compare -metric AE "$SHOTS/prepared_$pic.png.top.png" "$work/part.png" null: 2>&1) pixels differ"
+done
 
 # Without jpegfilt.dll beside it, the conversion falls back to a note on standard output.
 cp "$MOV_BIN/applywall.exe" "$work/bare/"

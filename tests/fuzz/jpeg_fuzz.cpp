@@ -5,7 +5,7 @@
 #include <string>
 
 #include "components/jpeg/command_line.h"
-#include "components/jpeg/exif_orientation.h"
+#include "image/exif_orientation.h"
 #include "components/jpeg/jpeg_convert.h"
 #include "image/bmp.h"
 
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (jpeg::ConvertJpegToBmp(reader, sink, options) == jpeg::ConvertStatus::kOk && sink.written_ != sink.fileSize_)
         std::abort();
 
-    jpeg::ExifOrientation(data, size);
+    mov::ExifOrientation(data, size);
     std::string line(reinterpret_cast<const char*>(data), size);
     std::string a, b;
     jpeg::ParseConverterCommandLine(line.c_str(), a, b);
