@@ -3,7 +3,7 @@
 # jpegfilt.dll and by Jpeg2bmp.exe, and a bitmap smart-fitted by QuilletDll.dll. Without the
 # filter library the conversion only says so on standard output. A centred JPEG larger than
 # the screen becomes a bitmap of the part the screen shows, and the desktop shows the
-# whole picture's pixels there.
+# whole picture's pixels there; a library without the region export converts it whole.
 source "$(dirname "$0")/lib.sh"
 work="$MOV_BINARY_DIR/e2e-work"
 mkdir -p "$work/temp" "$work/bare"
@@ -37,34 +37,34 @@ wb_wait_shot "$SHOTS/prepared_smartfit.png" "$MOV_WAIT" fitted \
 
 # Larger than the 1024x768 screen by odd and even differences, upright and turned by EXIF:
 # Jpeg2bmp.exe converts the whole picture, jpegfilt.dll only the screen's part of it, which
-# the desktop shows as a centring desktop shows the whole picture (half the difference,
-# toward zero).
+# the desktop must show as it shows the whole picture centred (half the difference, toward zero).
 /usr/bin/convert -seed 4 -size 1101x901 plasma:fractal -blur 0x1 "$work/big.ppm"
-/usr/bin/convert "$work/big.ppm" -crop 1101x900+0+0 -quality 92 "$work/odd_w.jpg"
-/usr/bin/convert "$work/big.ppm" -crop 1100x901+0+0 -quality 92 "$work/odd_h.jpg"
-/usr/bin/convert "$work/big.ppm" -crop 1101x900+0+0 -rotate 270 -quality 92 "$work/stored6.jpg"
-exif_turn "$work/stored6.jpg" "$work/odd_w6.jpg" 6
-/usr/bin/convert "$work/big.ppm" -crop 1100x901+0+0 -rotate 90 -quality 92 "$work/stored8.jpg"
-exif_turn "$work/stored8.jpg" "$work/odd_h8.jpg" 8
-# The screen's part of the whole bitmap, the bottom rows left out (the minimised window).
-shows_part() {
+shows_part() {  # the screen's part, the bottom rows left out (the minimised window)
   /usr/bin/convert "$1" -crop 1024x700+0+0 +repage "$1.top.png" &&
     [ "$(/usr/bin/compare -metric AE "$1.top.png" "$work/part.png" null: 2>&1 || true)" = 0 ]
 }
-for pic in odd_w odd_h odd_w6 odd_h8; do
-  "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --os 1 --jpeg "$(winpath "$work/$pic.jpg")" centre \
-    || fail "applywall --os 1 $pic"
+for pic in 1101x900:0:1 1100x901:0:1 1101x900:270:6 1100x901:90:8; do  # size, turn stored, EXIF tag
+  IFS=: read -r crop turn tag <<<"$pic"
+  /usr/bin/convert "$work/big.ppm" -crop "$crop+0+0" -rotate "$turn" -quality 92 "$work/stored.jpg"
+  exif_turn "$work/stored.jpg" "$work/big.jpg" "$tag"
+  apply() { "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" "$@" --jpeg "$(winpath "$work/big.jpg")" centre; }
+  apply --os 1 || fail "applywall --os 1 $pic"
   read -r w h < <(/usr/bin/identify -format '%w %h\n' "$work/temp/applywall.BMP")
   [ "$w" -ge 1100 ] && [ "$h" -ge 900 ] || fail "Jpeg2bmp.exe did not write the whole $pic: ${w}x$h"
-  /usr/bin/convert "$work/temp/applywall.BMP" -crop "1024x700+$(((w - 1024) / 2))+$(((h - 768) / 2))" +repage \
-    "$work/part.png"
-  "$WINELOADER" "$MOV_BIN/applywall.exe" --temp "$temp" --jpeg "$(winpath "$work/$pic.jpg")" centre \
-    || fail "applywall --jpeg $pic"
+  /usr/bin/convert "$work/temp/applywall.BMP" -crop "1024x700+$(((w - 1024) / 2))+$(((h - 768) / 2))" +repage "$work/part.png"
+  apply || fail "applywall --jpeg $pic"
   size=$(stat -c %s "$work/temp/applywall.BMP")
   [ "$size" -le $((1024 * 768 * 3 + 54)) ] || fail "the work bitmap of $pic is larger than the screen: $size bytes"
-  wb_wait_shot "$SHOTS/prepared_$pic.png" "$MOV_WAIT" shows_part || fail "the desktop does not show the centred part of" \
-    "$pic: $(/usr/bin/compare -metric AE "$SHOTS/prepared_$pic.png.top.png" "$work/part.png" null: 2>&1) pixels differ"
+  wb_wait_shot "$SHOTS/prepared_big.png" "$MOV_WAIT" shows_part || fail "the desktop does not show the centred part of" \
+    "$pic: $(/usr/bin/compare -metric AE "$SHOTS/prepared_big.png.top.png" "$work/part.png" null: 2>&1) pixels differ"
 done
+
+# Another maker's jpegfilt.dll, without JpegToBmpRegion (ours for Windows 9x stands in for
+# it), converts the whole picture.
+mkdir -p "$work/other" && cp "$MOV_BIN/applywall.exe" "$work/other/" && cp "$MOV_BIN/jpegfilt95.dll" "$work/other/jpegfilt.dll"
+"$WINELOADER" "$work/other/applywall.exe" --temp "$temp" --jpeg "$(winpath "$work/big.jpg")" centre || fail "applywall, other library"
+shape=$(/usr/bin/identify -format '%wx%h' "$work/temp/applywall.BMP")
+[ "$shape" = 1100x901 ] || fail "another maker's library did not convert the whole picture: $shape"
 
 # Without jpegfilt.dll beside it, the conversion falls back to a note on standard output.
 cp "$MOV_BIN/applywall.exe" "$work/bare/"

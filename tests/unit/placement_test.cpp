@@ -1,6 +1,7 @@
 // Placement decisions of one change, as a table over settings and picture sizes.
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
 #include "engine/placement.h"
 #include "engine/screen_cut.h"
 #include "settings/settings_record.h"
@@ -133,45 +134,35 @@ TEST(Placement, TileOriginAlignsTilesToTheRightEdge) {
 
 // What the screen needs of a picture, on a 1024 x 768 screen: the part a centring desktop
 // shows (half the difference, rounded toward zero), or the coarsest scale that still
-// covers the fitted direction; tiles and pictures that fit are converted whole.
+// covers the fitted direction; tiles and pictures that fit are converted whole ("").
 TEST(ScreenCut, OnlyWhatTheScreenShows) {
-    struct Case {
-        int tile, adjust, w, h;
-        bool whole;
-        int left, top, width, height, denom;
-    } cases[] = {
-        {0, mov::kAdjustNo, 6000, 4000, false, 2488, 1616, 1024, 768, 1},
-        {0, mov::kAdjustNo, 6001, 4001, false, 2488, 1616, 1024, 768, 1},  // odd: toward zero
-        {0, mov::kAdjustNo, 1025, 769, false, 0, 0, 1024, 768, 1},
-        {0, mov::kAdjustNo, 3000, 500, false, 988, 0, 1024, 500, 1},       // larger one way only
-        {0, mov::kAdjustNo, 1024, 768, true, 0, 0, 0, 0, 1},
-        {0, mov::kAdjustNo, 640, 480, true, 0, 0, 0, 0, 1},
-        {1, mov::kAdjustNo, 6000, 4000, true, 0, 0, 0, 0, 1},              // a tile needs it all
-        {0, mov::kAdjustYes, 6000, 4000, false, 0, 0, 0, 0, 4},            // stretched: 1500 x 1000
-        {0, mov::kAdjustYes, 6000, 6000, false, 0, 0, 0, 0, 4},            // both sides >= the screen
-        {0, mov::kAdjustYes, 8192, 1000, true, 0, 0, 0, 0, 1},             // 1000 / 2 < 768
-        {0, mov::kAdjustSmart, 6000, 4000, false, 0, 0, 0, 0, 4},          // width fitted
-        {0, mov::kAdjustSmart2, 3000, 6200, false, 0, 0, 0, 0, 8},         // height fitted: 775
-        {0, mov::kAdjustSmart, 2047, 1000, false, 0, 0, 0, 0, 2},          // libjpeg rounds up: 1024
-        {0, mov::kAdjustSmart, 2045, 1000, true, 0, 0, 0, 0, 1},
-        {0, mov::kAdjustSmart, 2400, 1600, true, 0, 0, 0, 0, 1},           // 1/2 would fit it 680 high, not 672
-        {0, mov::kAdjustSmart, 800, 600, true, 0, 0, 0, 0, 1},
+    const struct { int tile, adjust, w, h; const char* cut; } cases[] = {
+        {0, mov::kAdjustNo, 6000, 4000, "2488,1616 1024x768"},
+        {0, mov::kAdjustNo, 6001, 4001, "2488,1616 1024x768"},  // odd: toward zero
+        {0, mov::kAdjustNo, 1025, 769, "0,0 1024x768"},
+        {0, mov::kAdjustNo, 3000, 500, "988,0 1024x500"},       // larger one way only
+        {0, mov::kAdjustNo, 1024, 768, ""},
+        {1, mov::kAdjustNo, 6000, 4000, ""},                    // a tile needs it all
+        {0, mov::kAdjustYes, 6000, 6000, "1/4"},                // stretched: both sides >= the screen
+        {0, mov::kAdjustYes, 8192, 1000, ""},                   // 1000 / 2 < 768
+        {0, mov::kAdjustSmart, 6000, 4000, "1/4"},              // width fitted
+        {0, mov::kAdjustSmart2, 3000, 6200, "1/8"},             // height fitted: 775
+        {0, mov::kAdjustSmart, 2047, 1000, "1/2"},              // libjpeg rounds up: 1024
+        {0, mov::kAdjustSmart, 2045, 1000, ""},
+        {0, mov::kAdjustSmart, 2400, 1600, ""},                 // 1/2 would fit it 680 high, not 672
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SettingsRecord s = Centred(c.adjust);
         s.TileWallPaper = c.tile;
-        const PictureSize pic = Size(c.w, c.h);
-        const mov::ScreenCut cut = mov::PlanScreenCut(DecidePlacement(s, pic, true, 1024, false), pic, 1024, 768);
-        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h) + " adjust " + std::to_string(c.adjust));
-        EXPECT_EQ(cut.whole, c.whole);
-        EXPECT_EQ(cut.scaleDenom, c.denom);
-        EXPECT_EQ(cut.left, c.left);
-        EXPECT_EQ(cut.top, c.top);
-        EXPECT_EQ(cut.width, c.width);
-        EXPECT_EQ(cut.height, c.height);
+        const mov::ScreenCut cut = mov::PlanScreenCut(DecidePlacement(s, Size(c.w, c.h), true, 1024, false),
+                                                      Size(c.w, c.h), 1024, 768);
+        const std::string got = cut.whole ? "" : cut.scaleDenom > 1 ? "1/" + std::to_string(cut.scaleDenom)
+            : std::to_string(cut.left) + "," + std::to_string(cut.top) + " " + std::to_string(cut.width) + "x" +
+                std::to_string(cut.height);
+        EXPECT_EQ(got, c.cut) << c.w << "x" << c.h << " adjust " << c.adjust;
     }
-    SettingsRecord s = Centred(mov::kAdjustNo);
-    EXPECT_TRUE(mov::PlanScreenCut(DecidePlacement(s, PictureSize{}, true, 1024, false), PictureSize{}, 1024, 768).whole);
+    EXPECT_TRUE(mov::PlanScreenCut(DecidePlacement(Centred(mov::kAdjustNo), PictureSize{}, true, 1024, false),
+                                   PictureSize{}, 1024, 768).whole);
 }
 
 }  // namespace

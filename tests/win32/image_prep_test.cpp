@@ -90,40 +90,4 @@ TEST_F(ImagePrepTest, FailedSmartFitKeepsTheUnfittedPicture) {
     }
 }
 
-// Larger than the 1024 x 768 screen: jpegfilt.dll's JpegToBmpRegion converts only the centred
-// part, or a smart fit's picture at the coarsest scale that still covers the screen; a
-// jpegfilt.dll without that export (the Windows 9x library stands in for another maker's,
-// loaded first under the same name) converts the whole picture, as before.
-TEST_F(ImagePrepTest, ConvertsOnlyWhatTheScreenNeedsWhereTheLibraryCan) {
-    int32_t sw = 0, sh = 0;
-    ASSERT_TRUE(mov::ScreenSize(&sw, &sh));
-    ASSERT_EQ(std::to_string(sw) + "x" + std::to_string(sh), "1024x768") << "the tests' desktop";
-    struct Case { int adjust; const char* picture; const char* screenSized; const char* whole; } cases[] = {
-        {mov::kAdjustNo, "photo1101x900.jpg", "1024x768", "1101x900"},
-        // A quarter (825 rows >= 768) would fit 953 wide, not 943 as the whole: a half.
-        {mov::kAdjustSmart, "photo4100x3300.jpg", "2050x1650", "4100x3300"},
-    };
-    const std::string other = dir.file("other\\jpegfilt.dll");
-    CreateDirectoryA(dir.file("other").c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA("jpegfilt95.dll", other.c_str(), FALSE));
-    for (bool ours : {true, false}) {
-        HMODULE first = ours ? nullptr : LoadLibraryA(other.c_str());
-        ASSERT_TRUE(ours || first);
-        for (const Case& c : cases) {
-            s.TileWallPaper = mov::kPlaceCentre;
-            s.Adjust = c.adjust;
-            const std::string picture = pictures + "\\" + c.picture;
-            ASSERT_TRUE(CopyFileA((std::string("testdata\\") + c.picture).c_str(), picture.c_str(), FALSE));
-            DeleteFileA(mov::WorkBitmapPath(s).c_str());
-            std::string bmp;
-            mov::ConvertedJpeg made;
-            mov::ConvertJpeg(s, picture, bmp, &made);
-            EXPECT_EQ(BmpShape(bmp), ours ? c.screenSized : c.whole) << c.picture << (ours ? "" : ", other library");
-            EXPECT_EQ(made.screenSized, ours);
-            EXPECT_EQ(std::to_string(made.own.width) + "x" + std::to_string(made.own.height), c.whole);
-        }
-        if (first) FreeLibrary(first);
-    }
-}
-
 }  // namespace
