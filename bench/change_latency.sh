@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Time from Next (sent as the remote control does) to the new caption, which the program
 # sets once the desktop has been given the picture: a 1024 x 768 bitmap, a 24-megapixel
-# JPEG centred, and the same JPEG with the smart fit. Against the outside steps alone
-# (JpegToBmp, then the smart fit) timed in the same desktop: the rest is the change cycle's
-# own share. The program alone runs with Wine's +timestamp,+debugstr: its step marks give the
-# median time of each step of the change, one column per case. Prints; asserts nothing.
+# JPEG centred, and the same JPEG with the smart fit. Against the outside steps alone on the
+# whole picture (JpegToBmp, then the smart fit) timed in the same desktop; the program
+# converts only what the screen shows of it. The program alone runs with Wine's
+# +timestamp,+debugstr: its step marks give the median time of each step of the change, one
+# column per case. Prints; asserts nothing.
 #   bash bench/change_latency.sh [RUNS]   (default 5)
 source "$(dirname "$0")/wine_bench_lib.sh"
 RUNS=${1:-5}
@@ -89,15 +90,16 @@ share() { awk -v t="$1" -v o="$2" 'BEGIN { printf "%.1f ms of %.1f ms = %.1f %%"
 run_case bmp "1024x768 BMP centred" "$DATA/bmp" No
 echo "  beyond the outside steps: $(share "$TOTAL" 0)"
 echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum 100 "$DF")")"
+# A JPEG larger than the screen is converted only as far as the screen needs: its change is
+# held against the whole conversion alone plus the tick's wait (and 50 ms for a smart fit).
+budget() { awk -v t="$1" -v b="$2" 'BEGIN { printf "%.1f ms against %.1f ms: %s by %.1f ms", t, b, (t <= b ? "within" : "OVER"), (t > b ? t - b : b - t) }'; }
 run_case jpeg "24 MP JPEG centred" "$DATA/jpeg" No
-echo "  cycle's own share: $(share "$TOTAL" "$J")"
-echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" 100 "$DB")")"
+echo "  against the whole conversion alone + 100 ms: $(budget "$TOTAL" "$(sum "$J" 100)")"
 run_case smart "24 MP JPEG Smart" "$DATA/jpeg" Smart
-echo "  cycle's own share: $(share "$TOTAL" "$(sum "$J" "$F")")"
+echo "  against the whole conversion alone + 150 ms: $(budget "$TOTAL" "$(sum "$J" 150)")"
 # The fit made by the program against the fit of the whole conversion by the outside steps.
 echo "  PSNR against the smart fit of the whole picture: $(/usr/bin/compare -metric PSNR "$DATA/out/work-smart.bmp" \
   "$DATA/out/a2.bmp" null: 2>&1 || true) dB"
-echo "  beyond them, the 100 ms tick and the desktop's load: $(share "$TOTAL" "$(sum "$J" "$F" 100 "$DF")")"
 
 # The steps, median ms over the timed changes ("-": the step did not run). "desktop" holds
 # placement to wallpaper call; "change" holds the steps from "changing shown" on and ends after
