@@ -51,6 +51,17 @@ start_movani() {
   wb_wait_until 60 movani_up || { echo "Movani32 did not start" >&2; exit 1; }
   wb_wait_until 60 shows_picture || { echo "no start-up picture: $(movwin title)" >&2; exit 1; }
 }
+# Private memory (Private_Dirty, kB) of this prefix's desktop process, Wine's explorer.exe
+# /desktop, which holds the wallpaper; other Wine desktops on the machine are not ours.
+desktop_private_kb() {
+  local p
+  for p in $(pgrep -x explorer.exe || true); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
+    awk '/^Private_Dirty:/ { print $2 }' "/proc/$p/smaps_rollup"
+    return 0
+  done
+  echo 0
+}
 shows_picture() { [[ "$(movwin title)" == *"\\"*" - "* ]]; }  # a path in the caption
 quit_movani() {
   "$WINELOADER" "$BIN/movsend.exe" 57665 || true

@@ -85,7 +85,7 @@ void Engine::PrepareArchiveMember(const std::string& archive, const std::string&
         RemoveMemberFolders(s.TempFolder, entry);
     } else if (IsJpegName(unpacked)) {
         out.title = unpacked;
-        ConvertJpeg(s, unpacked, out.current);
+        ConvertJpeg(s, unpacked, out.current, &out.jpeg);
         SetFileAttributesA(unpacked.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(unpacked.c_str());
         RemoveMemberFolders(s.TempFolder, entry);
@@ -102,14 +102,14 @@ void Engine::PrepareFolderEntry(const std::string& folder, const std::string& en
             if (SmartAdjust(s.Adjust)) CopyToWorkBitmap(out.current);
         } else if (t.kind == 2) {
             out.title = t.path;
-            ConvertJpeg(s, t.path, out.current);
+            ConvertJpeg(s, t.path, out.current, &out.jpeg);
         }
     } else if (IsBitmapName(entry)) {
         out.current = out.title = folder + "\\" + entry;
         if (SmartAdjust(s.Adjust)) CopyToWorkBitmap(out.current);
     } else if (IsJpegName(entry)) {
         out.title = folder + "\\" + entry;
-        ConvertJpeg(s, out.title, out.current);
+        ConvertJpeg(s, out.title, out.current, &out.jpeg);
     }
 }
 
@@ -146,7 +146,8 @@ void Engine::Run() {
             const Prepared prep = Prepare(pos.DirPos, LbText(lists_, IDC_FILE_LIST, pos.BmpPos));
             converting.End();
             if (prep.show) {
-                writer_.ApplyWallpaper(prep.current, prep.title, prep.archive);
+                writer_.ApplyWallpaper(prep.current, prep.title, prep.archive,
+                                       prep.jpeg.screenSized ? prep.jpeg.own : PictureSize{});
                 StepMark saving("positions saved");
                 SavePositions(groups_, pos);
                 saving.End();

@@ -45,7 +45,8 @@ void WriteDesktopValue(const char* name, const std::string& text) {
     if (!text.empty()) k.SetString(name, text);
 }
 
-void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive) {
+void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive,
+                                   const PictureSize& own) {
     fw::BusyPeriod busy;  // the wallpaper call broadcasts, the smart fit may start a program
     StepMark writing("desktop");  // first, so that it also spans the end of COM
     StepMark placing("placement");
@@ -53,11 +54,16 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
     std::unique_ptr<ActiveDesktop> active;
     if (s_.ActiveDeskTopMode != kDesktopStandard) active = std::make_unique<ActiveDesktop>();
 
-    const PictureSize size = ReadPictureSize(desktopPath);
+    const PictureSize size = own.known ? own : ReadPictureSize(desktopPath);
     RECT desk{};
     bool deskKnown = GetWindowRect(GetDesktopWindow(), &desk) != 0;
     const Placement p = DecidePlacement(s_, size, deskKnown, desk.right, fromArchive);
     s_.TileWallPaper = p.tileWallPaper;
+    madeForWidth_ = madeForHeight_ = 0;
+    if ((own.known || (p.tile == 0 && p.smartFit)) && deskKnown) {
+        madeForWidth_ = desk.right - desk.left;
+        madeForHeight_ = desk.bottom - desk.top;
+    }
     placing.End();
 
     if (p.tile == 0 && p.smartFit) {
@@ -83,6 +89,11 @@ void DesktopWriter::ApplyWallpaper(const std::string& desktopPath, const std::st
     }
 }
 
+bool DesktopWriter::MadeForOtherScreen() const {
+    int32_t w = 0, h = 0;
+    return madeForWidth_ > 0 && ScreenSize(&w, &h) && (w != madeForWidth_ || h != madeForHeight_);
+}
+
 void DesktopWriter::CompleteChange(bool wrotePicture) {
     if (wrotePicture && fit_.pending) {
         fit_.pending = false;
@@ -96,6 +107,7 @@ void DesktopWriter::RemoveWallpaper() {
     fw::BusyPeriod busy;  // a broadcast and the desktop's repaint
     Report(true);
     s_.PaperRemoved = 1;
+    madeForWidth_ = madeForHeight_ = 0;  // nothing shown to be made again for another screen
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, SPIF_SENDWININICHANGE);
     RestoreHost();

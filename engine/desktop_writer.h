@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 #include "engine/engine_events.h"
+#include "engine/placement.h"
 #include "settings/settings_record.h"
 
 namespace mov {
@@ -31,7 +32,13 @@ public:
     // One change: decides the placement from the bitmap at `desktopPath`, runs the smart
     // fit where configured, writes the desktop's values and has the desktop reload them.
     // `shellPath` is the picture as chosen (for Active Desktop), unused for archive members.
-    void ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive);
+    // `own`, when known, is the picture's own size where the bitmap holds only the part
+    // the screen shows or a scaled-down copy: the placement is decided on it.
+    void ApplyWallpaper(const std::string& desktopPath, const std::string& shellPath, bool fromArchive,
+                        const PictureSize& own = {});
+    // Whether the wallpaper shown was made for a screen of another size than today's: a
+    // part of the picture, a scaled-down copy or a smart fit.
+    bool MadeForOtherScreen() const;
     // End of every change cycle; `wrotePicture` false when the file list was empty.
     void CompleteChange(bool wrotePicture);
     // The desktop shows no picture until the next change. The stored Wallpaper stays.
@@ -51,6 +58,8 @@ private:
     SettingsRecord& s_;
     FitOverride& fit_;
     EngineEvents* report_;
+    int32_t madeForWidth_ = 0;  // the screen the wallpaper was made for; 0: made for none
+    int32_t madeForHeight_ = 0;
 };
 
 }  // namespace mov

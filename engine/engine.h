@@ -11,6 +11,7 @@
 #include "collection/positions.h"
 #include "engine/desktop_writer.h"
 #include "engine/engine_events.h"
+#include "engine/image_prep.h"
 #include "engine/selection_rules.h"
 #include "framework/busy_period.h"
 #include "settings/settings_record.h"
@@ -42,6 +43,11 @@ public:
     void ToggleCenterTile();
     void ToggleFit();
     void Redisplay() { Run(); }
+    // The screen changed size: a wallpaper made for the old one is made again for the new
+    // one, at the same position; the countdown goes on.
+    void ScreenChanged() {
+        if (writer_.MadeForOtherScreen()) Run();
+    }
     void Stop() { SetRunModes(mov::Stop); }
     void Go() { SetRunModes(mov::Go); }
     void StopGo() { SetRunModes(mov::StopGo); }
@@ -93,6 +99,7 @@ private:
         std::string current;  // the file the desktop is given
         std::string title;    // the picture's own path
         int archive = 0;
+        ConvertedJpeg jpeg;   // what the conversion made, for JPEG pictures
     };
     Prepared Prepare(int group, const std::string& entry);
     void PrepareArchiveMember(const std::string& archive, const std::string& entry, Prepared& out);

@@ -2,8 +2,10 @@
 #include "engine/image_prep.h"
 #include <windows.h>
 #include <cstdio>
+#include "engine/screen_cut.h"
 #include "engine/work_files.h"
 #include "framework/handle.h"
+#include "image/jpeg_frame.h"
 #include "settings/busy_handshake.h"
 #include "settings/settings_codes.h"
 
@@ -11,6 +13,10 @@ namespace mov {
 namespace {
 
 using JpegToBmpFn = int(__cdecl*)(const char*, const char*);
+using JpegToBmpRegionFn = int(__cdecl*)(const char*, const char*, int, int, int, int, int);
+// Enough for the markers before the frame header of any camera file (EXIF with its
+// thumbnail, colour profiles).
+constexpr DWORD kHeaderBytes = 256 * 1024;
 // Both smart fits are given three arguments; _Quillet simply does not read the third.
 using QuilletFn = int(__cdecl*)(const char*, const char*, int);
 
@@ -25,20 +31,62 @@ Fn Export(const fw::Module& lib, const char* name) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+PictureSize JpegSizeOf(const std::string& path) {
+    PictureSize size;
+    fw::Handle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return size;
+    std::string head(kHeaderBytes, '\0');
+    DWORD got = 0;
+    if (!ReadFile(f.get(), &head[0], kHeaderBytes, &got, nullptr)) return size;
+    const JpegFrame frame = ReadJpegFrame(reinterpret_cast<const uint8_t*>(head.data()), got);
+    if (!frame.known) return size;
+    size.known = true;
+    size.width = static_cast<int32_t>(frame.width);
+    size.height = static_cast<int32_t>(frame.height);
+    return size;
+}
+
+// What the screen needs of the picture, by the placement its own size gets.
+ScreenCut CutFor(const SettingsRecord& s, const PictureSize& own) {
+    int32_t w = 0, h = 0;
+    if (!own.known || !ScreenSize(&w, &h)) return {};
+    return PlanScreenCut(DecidePlacement(s, own, false, 0, false), own, w, h);
+}
+
 }  // namespace
 
-int ConvertJpeg(const SettingsRecord& s, const std::string& source, std::string& bitmap) {
+bool ScreenSize(int32_t* width, int32_t* height) {
+    RECT r{};
+    if (!GetWindowRect(GetDesktopWindow(), &r)) return false;
+    *width = r.right - r.left;
+    *height = r.bottom - r.top;
+    return true;
+}
+
+int ConvertJpeg(const SettingsRecord& s, const std::string& source, std::string& bitmap, ConvertedJpeg* made) {
     bitmap = WorkBitmapPath(s);
     SetFileAttributesA(bitmap.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (made) *made = {};
     if (s.OsKind == kOs9x || s.SusiePlugIn == 1) {
         std::string cmd = "Jpeg2bmp.exe \"" + source + "\" \"" + bitmap + "\"";
         RunOutsideProgram(cmd, s.ReadTimeOut);
         return 1;
     }
+    ScreenCut cut;
+    if (made) {
+        made->own = JpegSizeOf(source);
+        cut = CutFor(s, made->own);
+    }
     bool called = false;
     if (Fits(source, 256) && Fits(bitmap, 256)) {
         if (fw::Module lib{LoadLibraryExA("jpegfilt.dll", nullptr, 0)}) {
-            if (auto fn = Export<JpegToBmpFn>(lib, "JpegToBmp")) {
+            // Another maker's library may have only JpegToBmp: it converts the whole picture.
+            auto region = cut.whole ? nullptr : Export<JpegToBmpRegionFn>(lib, "JpegToBmpRegion");
+            if (region) {
+                region(source.c_str(), bitmap.c_str(), cut.left, cut.top, cut.width, cut.height, cut.scaleDenom);
+                made->screenSized = called = true;
+            } else if (auto fn = Export<JpegToBmpFn>(lib, "JpegToBmp")) {
                 fn(source.c_str(), bitmap.c_str());
                 called = true;
             }

@@ -103,6 +103,9 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND:
         if (ForwardedSysCommand(wp)) SendToView(WM_COMMAND, wp, 0);
         break;
+    case WM_DISPLAYCHANGE:  // only top-level windows hear of it
+        SendToView(msg, wp, lp);
+        break;
     default:
         // Registered at run time, so no case label.
         if (msg != 0 && msg == TrayIcon::TaskbarCreatedMessage()) SendToView(msg, wp, lp);

@@ -95,6 +95,8 @@ fw::WhileBusy CMovani32View::WhileBusyRule(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_TIMER:
         return fw::WhileBusy::kDrop;
+    case WM_DISPLAYCHANGE:  // the wallpaper is made again once the change under way is over
+        return fw::WhileBusy::kWait;
     case WM_TRAY_NOTIFY:
         return CommandTable::TrayWhileBusy(static_cast<UINT>(lp));
     case WM_COMMAND:
@@ -206,6 +208,9 @@ LRESULT CMovani32View::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_TIMER:
         if (GetDocument() && engine_) engine_->Tick(wp);
+        return 0;
+    case WM_DISPLAYCHANGE:
+        if (GetDocument() && engine_) engine_->ScreenChanged();
         return 0;
     case WM_DESTROY:
         if (engine_) engine_->Shutdown();

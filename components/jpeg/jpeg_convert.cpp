@@ -13,7 +13,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "components/jpeg/exif_orientation.h"
+#include "image/exif_orientation.h"
 #include "components/jpeg/truncation_guard.h"
 #include "image/bmp.h"
 
@@ -146,7 +146,9 @@ public:
 
 private:
     void ReadHeader();
+    void ChooseRegion();
     bool Start();
+    void StartRegion();
     void ReadBand(uint8_t* const* rows, uint32_t count);
     ConvertStatus WriteStraight();
     ConvertStatus WriteTurned();
@@ -164,14 +166,20 @@ private:
     int orientation_ = 1;
     bool cmyk_ = false;
     bool inverted_ = false;
-    uint32_t width_ = 0;   // decoded picture
+    uint32_t width_ = 0;   // decoded picture (the region of it, when one is asked for)
     uint32_t height_ = 0;
+    uint32_t srcLeft_ = 0;       // the region in the decoded picture, as the file stores it
+    uint32_t srcTop_ = 0;
+    bool region_ = false;
+    uint32_t decodedWidth_ = 0;  // of each row libjpeg gives: the region widened to whole blocks
+    uint32_t skipCols_ = 0;      // columns of those rows left of the region
+    uint32_t discardRows_ = 0;   // rows decoded above the region
     uint32_t outWidth_ = 0;  // written picture, turned upright
     uint32_t outHeight_ = 0;
     uint32_t total_ = 0;     // units of work reported to the caller: rows decoded and written
     bool readingIn_ = false;  // inside jpeg_start_decompress, which reads in multi-scan files
     std::vector<uint8_t> band_;  // rows as the file stores them
-    std::vector<uint8_t> cmykRows_;
+    std::vector<uint8_t> scratch_;  // rows as libjpeg gives them, when they are not written as they are
     std::vector<uint8_t> whole_;
     std::vector<JSAMPROW> rowPointers_;
 };
@@ -240,7 +248,7 @@ void Decoder::ReadHeader() {
     if (options_.applyOrientation) {
         for (jpeg_saved_marker_ptr m = cinfo_.marker_list; m; m = m->next) {
             if (m->marker != JPEG_APP0 + 1) continue;
-            orientation_ = ExifOrientation(m->data, m->data_length);
+            orientation_ = mov::ExifOrientation(m->data, m->data_length);
             if (orientation_ != 1) break;
         }
     }
@@ -256,6 +264,58 @@ void Decoder::ReadHeader() {
     const bool turned = orientation_ >= 5;
     outWidth_ = turned ? height_ : width_;
     outHeight_ = turned ? width_ : height_;
+    decodedWidth_ = width_;
+    ChooseRegion();
+}
+
+// The asked-for part of the upright picture, as a rectangle of the stored one. Turning a
+// part of the picture gives the same part of the turned picture.
+void Decoder::ChooseRegion() {
+    if (options_.regionWidth == 0 || options_.regionHeight == 0) return;
+    if (options_.regionLeft >= outWidth_ || options_.regionTop >= outHeight_) return;
+    const uint32_t ux = options_.regionLeft, uy = options_.regionTop;
+    const uint32_t uw = options_.regionWidth < outWidth_ - ux ? options_.regionWidth : outWidth_ - ux;
+    const uint32_t uh = options_.regionHeight < outHeight_ - uy ? options_.regionHeight : outHeight_ - uy;
+    if (uw == outWidth_ && uh == outHeight_) return;
+    const uint32_t W = width_, H = height_;
+    const int o = orientation_;
+    if (o >= 5) {
+        srcLeft_ = o == 7 || o == 8 ? W - uy - uh : uy;
+        srcTop_ = o == 6 || o == 7 ? H - ux - uw : ux;
+        width_ = uh;
+        height_ = uw;
+    } else {
+        srcLeft_ = o == 2 || o == 3 ? W - ux - uw : ux;
+        srcTop_ = o == 3 || o == 4 ? H - uy - uh : uy;
+        width_ = uw;
+        height_ = uh;
+    }
+    outWidth_ = uw;
+    outHeight_ = uh;
+    region_ = true;
+}
+
+// Narrows libjpeg's rows to the region's blocks and skips the rows above it. One pixel more
+// on each side and one row of blocks more above keep the region's edge off the edges of what
+// is decoded, where the chroma upsampling would lack its neighbours.
+void Decoder::StartRegion() {
+    if (!region_) return;
+    const uint32_t full = cinfo_.output_width;
+    JDIMENSION x = srcLeft_ > 0 ? srcLeft_ - 1 : 0;
+    // libjpeg gives up the smooth upsampling on rows of fewer than three chroma samples.
+    const uint32_t narrowest = 3u * static_cast<uint32_t>(cinfo_.max_h_samp_factor) * cinfo_.min_DCT_scaled_size;
+    uint32_t right = srcLeft_ + width_ + 1;
+    if (right < x + narrowest) right = x + narrowest;
+    if (right > full) right = full;
+    JDIMENSION w = right - x;
+    if (x > 0 || w < full) jpeg_crop_scanline(&cinfo_, &x, &w);
+    skipCols_ = srcLeft_ - x;
+    decodedWidth_ = w;
+    const uint32_t unit = static_cast<uint32_t>(cinfo_.max_v_samp_factor) * cinfo_.min_DCT_scaled_size;
+    uint32_t skip = unit > 0 ? srcTop_ / unit * unit : 0;
+    skip = skip >= unit ? skip - unit : 0;
+    if (skip > 0) skip = jpeg_skip_scanlines(&cinfo_, skip);
+    discardRows_ = srcTop_ - skip;
 }
 
 // Checks the size, writes the bitmap's headers and starts decoding.
@@ -277,24 +337,40 @@ bool Decoder::Start() {
     readingIn_ = true;
     jpeg_start_decompress(&cinfo_);
     readingIn_ = false;
+    StartRegion();
+    scratch_.resize(static_cast<size_t>(kBandRows) * decodedWidth_ * (cmyk_ ? 4 : 3));
+    rowPointers_.resize(kBandRows);
+    // The rows between the skipped blocks and the region are decoded and dropped.
+    std::vector<uint8_t> dropped(static_cast<size_t>(kBandRows) * width_ * 3);
+    uint8_t* rows[kBandRows];
+    for (uint32_t i = 0; i < kBandRows; ++i) rows[i] = dropped.data() + static_cast<size_t>(i) * width_ * 3;
+    for (uint32_t left = discardRows_; left > 0;) {
+        const uint32_t n = left < kBandRows ? left : kBandRows;
+        ReadBand(rows, n);
+        left -= n;
+    }
     return true;
 }
 
 // Decodes the next `count` rows into `rows` (BGR, width_ pixels each).
 void Decoder::ReadBand(uint8_t* const* rows, uint32_t count) {
-    if (cmyk_) {
-        for (uint32_t i = 0; i < count; ++i) rowPointers_[i] = cmykRows_.data() + static_cast<size_t>(i) * width_ * 4;
-    } else {
-        for (uint32_t i = 0; i < count; ++i) rowPointers_[i] = rows[i];
-    }
+    const bool viaScratch = cmyk_ || decodedWidth_ != width_;
+    const size_t pixel = cmyk_ ? 4 : 3;
+    for (uint32_t i = 0; i < count; ++i)
+        rowPointers_[i] = viaScratch ? scratch_.data() + static_cast<size_t>(i) * decodedWidth_ * pixel : rows[i];
     uint32_t done = 0;
     while (done < count) {
         JDIMENSION n = jpeg_read_scanlines(&cinfo_, rowPointers_.data() + done, count - done);
         if (n == 0) ERREXIT(&cinfo_, JERR_TOO_LITTLE_DATA);  // cannot happen with our source
         done += n;
     }
-    if (cmyk_) {
-        for (uint32_t i = 0; i < count; ++i) CmykRowToBgr(rowPointers_[i], rows[i], width_, inverted_);
+    if (!viaScratch) return;
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint8_t* from = rowPointers_[i] + skipCols_ * pixel;
+        if (cmyk_)
+            CmykRowToBgr(from, rows[i], width_, inverted_);
+        else
+            std::memcpy(rows[i], from, static_cast<size_t>(width_) * 3);
     }
 }
 
@@ -303,8 +379,6 @@ void Decoder::ReadBand(uint8_t* const* rows, uint32_t count) {
 ConvertStatus Decoder::WriteStraight() {
     const size_t stride = writer_.fileStride();
     band_.assign(static_cast<size_t>(kBandRows) * stride, 0);  // padding bytes stay zero
-    rowPointers_.resize(kBandRows);
-    if (cmyk_) cmykRows_.resize(static_cast<size_t>(kBandRows) * width_ * 4);
     const bool upsideDown = orientation_ == 3 || orientation_ == 4;
     const bool mirrored = orientation_ == 2 || orientation_ == 3;
     uint8_t* rows[kBandRows];
@@ -329,8 +403,6 @@ ConvertStatus Decoder::WriteStraight() {
 ConvertStatus Decoder::WriteTurned() {
     const size_t srcStride = static_cast<size_t>(width_) * 3;
     whole_.resize(srcStride * height_);
-    rowPointers_.resize(kBandRows);
-    if (cmyk_) cmykRows_.resize(static_cast<size_t>(kBandRows) * width_ * 4);
     uint8_t* rows[kBandRows];
     for (uint32_t y = 0; y < height_;) {
         uint32_t n = height_ - y < kBandRows ? height_ - y : kBandRows;

@@ -22,7 +22,14 @@ using ProgressFn = bool (*)(void* context, uint32_t done, uint32_t total);
 struct ConvertOptions {
     uint64_t maxFileSize = UINT32_MAX;  // largest BMP we agree to write
     bool applyOrientation = true;       // turn the picture upright by its EXIF tag
-    int scaleDenom = 1;                 // 1, 2, 4 or 8: decode at 1/scaleDenom of the size (fast previews)
+    int scaleDenom = 1;                 // 1, 2, 4 or 8: decode at 1/scaleDenom of the size
+    // Only this part of the upright picture at that scale (clipped to it); a width or height
+    // of 0: all of it. Rows above it are skipped, columns beside it not decoded where the
+    // file's blocks allow; the pixels are the whole conversion's.
+    uint32_t regionLeft = 0;
+    uint32_t regionTop = 0;
+    uint32_t regionWidth = 0;
+    uint32_t regionHeight = 0;
     ProgressFn progress = nullptr;      // asked at the start, after each band of rows, and while a
     void* progressContext = nullptr;    // multi-scan file is read in
 };

@@ -60,10 +60,15 @@ run_command() {
   wb_wait_gone "$pid" 5 || fail "command $1 did not return, boxes answered or not"
   [ "$MOV_EXIT" -eq 0 ] || fail "the window was gone at command $1 ($sent sent)"
 }
+# How long an answer took that did not come within the second.
+late_answer() {
+  local t0; t0=$(date +%s%N)
+  if wb_wait_until 30 send ping; then echo "answered $((($(date +%s%N) - t0) / 1000000)) ms later"; else echo "none in 30 s"; fi
+}
 step() {  # COMMAND
   run_command "$1"
   sent=$((sent + 1))
-  send ping || fail "no answer within a second after command $1 ($sent sent)"
+  send ping || fail "no answer within a second after command $1 ($sent sent; $(late_answer))"
   answer_boxes
   now=$("$WINELOADER" "$MOV_BIN/movwin.exe" title) \
     || fail "no caption after command $1 ($sent sent; movwin exit $?; Movani32 $(kill -0 "$MOVANI_PID" 2>/dev/null && echo running || echo ended))"

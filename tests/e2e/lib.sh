@@ -28,6 +28,15 @@ near() {
 # Windows path of a Linux file (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
 
+# exif_turn IN OUT K: the JPEG IN with an EXIF block whose orientation tag is K (1-8) put
+# first, as cameras write it.
+exif_turn() {
+  { head -c 2 "$1"
+    printf '\xff\xe1\x00\x22Exif\x00\x00II\x2a\x00\x08\x00\x00\x00\x01\x00\x12\x01\x03\x00\x01\x00\x00\x00'
+    printf "\\x0$3"'\x00\x00\x00\x00\x00\x00\x00'
+    tail -c +3 "$1"; } >"$2"
+}
+
 # store_groups DIRPOS BMPPOS FOLDER...: the stored group list is exactly these Linux paths
 # (Count, the positions, RandSeed 7); forget_groups removes it.
 group='HKCU\Software\Farnwick\MovAni32\Group'

@@ -1,11 +1,12 @@
-// Fuzz target: any bytes through the JPEG converter (and the EXIF and command-line parsers).
+// Fuzz target: any bytes through the JPEG converter (and the EXIF, frame-size and command-line parsers).
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "components/jpeg/command_line.h"
-#include "components/jpeg/exif_orientation.h"
+#include "image/exif_orientation.h"
+#include "image/jpeg_frame.h"
 #include "components/jpeg/jpeg_convert.h"
 #include "image/bmp.h"
 
@@ -39,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.maxFileSize = 4u << 20;  // big pictures only cost time here
     if (jpeg::ConvertJpegToBmp(reader, sink, options) == jpeg::ConvertStatus::kOk && sink.written_ != sink.fileSize_)
         std::abort();
-
-    jpeg::ExifOrientation(data, size);
+    mov::ExifOrientation(data, size);
+    mov::ReadJpegFrame(data, size);
     std::string line(reinterpret_cast<const char*>(data), size);
     std::string a, b;
     jpeg::ParseConverterCommandLine(line.c_str(), a, b);

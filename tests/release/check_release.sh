@@ -71,7 +71,7 @@ expect_exports() {  # file, names in sorted order
   [ "$got" = "$2 " ] || bad "$1 exports: '$got'"
 }
 expect_exports QuilletDll.dll "_Quillet _Quillet2"
-expect_exports jpegfilt.dll "JpegToBmp"
+expect_exports jpegfilt.dll "JpegToBmp JpegToBmpRegion"
 expect_exports jpegfilt95.dll "JpegToBmp"
 expect_exports IFJPEG.SPI "GetPicture GetPictureInfo GetPluginInfo GetPreview IsSupported"
 expect_exports UnLha32.dll "Unlha UnlhaCheckArchive UnlhaExtractMember UnlhaGetVersion UnlhaListToFile"

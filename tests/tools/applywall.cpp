@@ -1,7 +1,8 @@
 // applywall [options] PATH centre|tile | applywall [--busy-desktop] remove: runs the program's
 // own image preparation and desktop writer on PATH, or removes the wallpaper. Options:
 //   --temp DIR   work folder (default %TEMP%); the work bitmap is DIR\applywall.BMP
-//   --jpeg       PATH is a JPEG picture: convert it first (jpegfilt.dll, else stdout note)
+//   --jpeg       PATH is a JPEG picture: convert it first as the change cycle does, only as far
+//                as the screen needs (jpegfilt.dll, else stdout note)
 //   --os N       OsKind (default 3; 1 takes the Jpeg2bmp.exe route)
 //   --adjust N   Adjust 0..4; 3 and 4 work on a copy of PATH as the work bitmap
 //   --busy-desktop  the desktop cannot paint until the removal is done (deskhold.dll): what
@@ -69,11 +70,12 @@ int main(int argc, char** argv) {
     std::string picture = argv[i];
     s.TileWallPaper = std::strcmp(argv[i + 1], "tile") == 0 ? 1 : 0;
     std::string desktop = picture;
+    mov::ConvertedJpeg made;
     if (jpeg)
-        mov::ConvertJpeg(s, picture, desktop);
+        mov::ConvertJpeg(s, picture, desktop, &made);
     else if (s.Adjust >= 3)
         CopyFileA(picture.c_str(), (desktop = mov::WorkBitmapPath(s)).c_str(), FALSE);
-    writer.ApplyWallpaper(desktop, picture, false);
+    writer.ApplyWallpaper(desktop, picture, false, made.screenSized ? made.own : mov::PictureSize{});
     writer.CompleteChange(true);
     return 0;
 }

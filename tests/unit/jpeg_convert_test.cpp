@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "components/jpeg/convert_file.h"
-#include "components/jpeg/exif_orientation.h"
+#include "image/exif_orientation.h"
 #include "image/bmp.h"
 #include "jpeg_fixture.h"
 #include "test_support.h"
@@ -169,18 +169,18 @@ TEST(JpegOrientation, AllEightStandUpright) {
 TEST(JpegOrientation, DamagedExifBlocksMeanUpright) {
     std::vector<uint8_t> good = WithExifOrientation({0xFF, 0xD8}, 6, false);
     std::vector<uint8_t> body(good.begin() + 6, good.end());  // after SOI, marker and length
-    ASSERT_EQ(jpeg::ExifOrientation(body.data(), body.size()), 6);
+    ASSERT_EQ(mov::ExifOrientation(body.data(), body.size()), 6);
     for (size_t cut = 0; cut < 38; ++cut)  // cut before the orientation value ends
-        EXPECT_EQ(jpeg::ExifOrientation(body.data(), cut), 1) << cut;
+        EXPECT_EQ(mov::ExifOrientation(body.data(), cut), 1) << cut;
     std::vector<uint8_t> bad = body;
     bad[6 + 4] = 0xF0;  // IFD0 offset far beyond the block
-    EXPECT_EQ(jpeg::ExifOrientation(bad.data(), bad.size()), 1);
+    EXPECT_EQ(mov::ExifOrientation(bad.data(), bad.size()), 1);
     bad = body;
     bad[6 + 8 + 2 + 12 + 8] = 9;  // orientation 9 does not exist
-    EXPECT_EQ(jpeg::ExifOrientation(bad.data(), bad.size()), 1);
+    EXPECT_EQ(mov::ExifOrientation(bad.data(), bad.size()), 1);
     bad = body;
     bad[6 + 8 + 2 + 12 + 2] = 4;  // a LONG, not a SHORT
-    EXPECT_EQ(jpeg::ExifOrientation(bad.data(), bad.size()), 1);
+    EXPECT_EQ(mov::ExifOrientation(bad.data(), bad.size()), 1);
 }
 
 // A truncated file gives its decoded part and the rest filled. Cut inside compressed

@@ -1,7 +1,9 @@
 // Placement decisions of one change, as a table over settings and picture sizes.
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
 #include "engine/placement.h"
+#include "engine/screen_cut.h"
 #include "settings/settings_record.h"
 #include "settings/settings_codes.h"
 
@@ -128,6 +130,39 @@ TEST(Placement, TileOriginAlignsTilesToTheRightEdge) {
     EXPECT_EQ(DecidePlacement(s, Size(300, 200), true, 1024, false).originText, "0");
     s.TiledatRight = 0;
     EXPECT_FALSE(DecidePlacement(s, Size(300, 200), true, 1024, false).writeOrigin);
+}
+
+// What the screen needs of a picture, on a 1024 x 768 screen: the part a centring desktop
+// shows (half the difference, rounded toward zero), or the coarsest scale that still
+// covers the fitted direction; tiles and pictures that fit are converted whole ("").
+TEST(ScreenCut, OnlyWhatTheScreenShows) {
+    const struct { int tile, adjust, w, h; const char* cut; } cases[] = {
+        {0, mov::kAdjustNo, 6000, 4000, "2488,1616 1024x768"},
+        {0, mov::kAdjustNo, 6001, 4001, "2488,1616 1024x768"},  // odd: toward zero
+        {0, mov::kAdjustNo, 1025, 769, "0,0 1024x768"},
+        {0, mov::kAdjustNo, 3000, 500, "988,0 1024x500"},       // larger one way only
+        {0, mov::kAdjustNo, 1024, 768, ""},
+        {1, mov::kAdjustNo, 6000, 4000, ""},                    // a tile needs it all
+        {0, mov::kAdjustYes, 6000, 6000, "1/4"},                // stretched: both sides >= the screen
+        {0, mov::kAdjustYes, 8192, 1000, ""},                   // 1000 / 2 < 768
+        {0, mov::kAdjustSmart, 6000, 4000, "1/4"},              // width fitted
+        {0, mov::kAdjustSmart2, 3000, 6200, "1/8"},             // height fitted: 775
+        {0, mov::kAdjustSmart, 2047, 1000, "1/2"},              // libjpeg rounds up: 1024
+        {0, mov::kAdjustSmart, 2045, 1000, ""},
+        {0, mov::kAdjustSmart, 2400, 1600, ""},                 // 1/2 would fit it 680 high, not 672
+    };
+    for (const auto& c : cases) {
+        SettingsRecord s = Centred(c.adjust);
+        s.TileWallPaper = c.tile;
+        const mov::ScreenCut cut = mov::PlanScreenCut(DecidePlacement(s, Size(c.w, c.h), true, 1024, false),
+                                                      Size(c.w, c.h), 1024, 768);
+        const std::string got = cut.whole ? "" : cut.scaleDenom > 1 ? "1/" + std::to_string(cut.scaleDenom)
+            : std::to_string(cut.left) + "," + std::to_string(cut.top) + " " + std::to_string(cut.width) + "x" +
+                std::to_string(cut.height);
+        EXPECT_EQ(got, c.cut) << c.w << "x" << c.h << " adjust " << c.adjust;
+    }
+    EXPECT_TRUE(mov::PlanScreenCut(DecidePlacement(Centred(mov::kAdjustNo), PictureSize{}, true, 1024, false),
+                                   PictureSize{}, 1024, 768).whole);
 }
 
 }  // namespace

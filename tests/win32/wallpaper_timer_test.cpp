@@ -587,4 +587,44 @@ TEST_F(WallpaperTimerTest, CommandsHeldDuringAChangeKeepTheirOrder) {
     EXPECT_EQ(doc.settings.Change, mov::kChangeAuto);
 }
 
+// The screen changes size: a JPEG cut for the old screen is made again for the new one, at
+// the same position and countdown; a removed wallpaper and a bitmap shown as it is are not.
+TEST_F(WallpaperTimerTest, ScreenOfAnotherSizeGetsItsWallpaperMadeAgain) {
+    ASSERT_TRUE(CopyFileA(TestData("photo1101x900.jpg").c_str(), a.file("a0.jpg").c_str(), FALSE));
+    doc.settings.JpegAvailable = 1;
+    doc.settings.TileWallPaper = mov::kPlaceCentre;
+    Start(mov::kChangeAuto);
+    Tick();
+    Tick();
+    const int countdown = view->engine()->countdown();
+    // The desktop size and what the frame is told, as the system tells top-level windows:
+    // the work bitmap's shape and how many pictures were shown meanwhile.
+    auto resize = [&](int w, int h) {
+        DEVMODEA mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = w;
+        mode.dmPelsHeight = h;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        const size_t before = view->titles.size();
+        EXPECT_EQ(ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
+        for (int i = 0; i < 200 && GetSystemMetrics(SM_CXSCREEN) != w; ++i) Sleep(10);
+        SendMessageA(frame.hwnd(), WM_DISPLAYCHANGE, 24, MAKELPARAM(w, h));
+        testsupport::Pump();
+        return testsupport::BmpShape(temp.file("tester.BMP")) + " " + std::to_string(view->titles.size() - before);
+    };
+    // Every later test expects the desktop of 1024 x 768, whatever fails here.
+    std::shared_ptr<void> back(nullptr, [&](void*) { resize(1024, 768); });
+    EXPECT_EQ(resize(800, 600), "800x600 1");
+    EXPECT_EQ(resize(1024, 768), "1024x768 1");
+    EXPECT_EQ(Titles(), std::vector<std::string>(3, a.file("a0.jpg")));
+    EXPECT_EQ(view->engine()->countdown(), countdown);
+    EXPECT_EQ(doc.positions.BmpPos, 0);
+    Command(ID_NO_PAPER);
+    EXPECT_EQ(resize(800, 600), "1024x768 0");
+    Command(ID_NEXT);
+    Tick();
+    ASSERT_EQ(view->titles.back().title, A(1));
+    EXPECT_EQ(resize(1024, 768), "1024x768 0");
+}
+
 }  // namespace

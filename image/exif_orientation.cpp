@@ -1,8 +1,8 @@
 // Reads IFD0's orientation tag from an EXIF block, every offset checked against the block.
-#include "components/jpeg/exif_orientation.h"
+#include "image/exif_orientation.h"
 #include <cstring>
 
-namespace jpeg {
+namespace mov {
 
 namespace {
 
@@ -50,4 +50,4 @@ int ExifOrientation(const uint8_t* data, size_t size) {
     return 1;
 }
 
-}  // namespace jpeg
+}  // namespace mov

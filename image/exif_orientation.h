@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace jpeg {
+namespace mov {
 
 // `data` is the APP1 body after the length field ("Exif\0\0" + TIFF). Returns the
 // orientation 1-8, or 1 when the segment is not EXIF, has no valid tag, or is damaged.
 int ExifOrientation(const uint8_t* data, size_t size);
 
-}  // namespace jpeg
+}  // namespace mov
