@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "components/jpeg/convert_file.h"
 #include "image/exif_orientation.h"
 #include "image/bmp.h"
+#include "image/jpeg_frame.h"
 #include "jpeg_fixture.h"
 #include "test_support.h"
 
@@ -39,6 +41,41 @@ bool Ours(const std::string& jpeg, const std::string& bmp, Bitmap& out) {
     EXPECT_EQ(bpp, 24u);
     EXPECT_FALSE(Exists(jpeg::TempPathFor(bmp)));
     return mov::ReadBmpFile(bmp.c_str(), &out) == mov::BmpStatus::Ok;
+}
+
+Bitmap Converted(const std::string& jpeg, const std::string& bmp, const jpeg::ConvertOptions& o) {
+    Bitmap out;
+    if (jpeg::ConvertJpegFile(jpeg::HostFileSystem(), jpeg, bmp, o) == jpeg::FileStatus::kOk)
+        mov::ReadBmpFile(bmp.c_str(), &out);
+    return out;
+}
+
+// A region of the upright picture at 1/1 and 1/2, decoded alone, is pixel for pixel that part
+// of the whole picture at that scale (odd and even offsets, block edges, one pixel, past the
+// end); the markers before the scan give the size the converter writes.
+void ExpectRegionsArePartsOfTheWhole(const std::string& jpg, const ScratchDir& dir) {
+    const std::vector<uint8_t> bytes = ReadFile(jpg);
+    const mov::JpegFrame frame = mov::ReadJpegFrame(bytes.data(), bytes.size());
+    EXPECT_FALSE(mov::ReadJpegFrame(bytes.data(), 40).known);  // cut before the frame header
+    const int regions[][4] = {{0, 0, 40, 30}, {1, 1, 33, 21}, {17, 15, 31, 33}, {30, 20, 100, 100}, {40, 0, 1, 1}};
+    for (int scale : {1, 2}) {
+        jpeg::ConvertOptions o;
+        o.scaleDenom = scale;
+        const Bitmap whole = Converted(jpg, dir / "whole.bmp", o);
+        ASSERT_FALSE(whole.empty());
+        if (scale == 1) {
+            EXPECT_EQ(std::to_string(frame.width) + "x" + std::to_string(frame.height),
+                      std::to_string(whole.width()) + "x" + std::to_string(whole.height()));
+        }
+        for (const auto& r : regions) {
+            if (r[0] >= whole.width() || r[1] >= whole.height()) continue;
+            std::tie(o.regionLeft, o.regionTop, o.regionWidth, o.regionHeight) = std::tie(r[0], r[1], r[2], r[3]);
+            Bitmap expected;
+            ASSERT_TRUE(expected.Allocate(std::min(r[2], whole.width() - r[0]), std::min(r[3], whole.height() - r[1])));
+            mov::DrawAt(expected, whole, -r[0], -r[1]);
+            EXPECT_EQ(Psnr(Converted(jpg, dir / "part.bmp", o), expected), 1000) << "1/" << scale << " at " << r[0] << "," << r[1];
+        }
+    }
 }
 
 struct Kind {
@@ -83,6 +120,7 @@ TEST_P(JpegKinds, MatchDjpegPixelForPixel) {
     EXPECT_EQ(ours.width(), int(k.width));
     EXPECT_EQ(ours.height(), int(k.height));
     EXPECT_EQ(Psnr(ours, ref), 1000) << "PSNR " << Psnr(ours, ref);
+    ExpectRegionsArePartsOfTheWhole(jpg, dir);
 
     // Row padding is zero.
     std::vector<uint8_t> b = ReadFile(dir / "out.bmp");
@@ -163,6 +201,7 @@ TEST(JpegOrientation, AllEightStandUpright) {
         ASSERT_TRUE(Shell(kConvert + " " + Quote(dir / "ref.bmp") + " " + show[k] + " " + Quote(dir / "ref.ppm")));
         ASSERT_TRUE(ReadPpm(dir / "ref.ppm", &turned));
         EXPECT_EQ(Psnr(ours, turned), 1000);
+        ExpectRegionsArePartsOfTheWhole(tagged, dir);
     }
 }
 
