@@ -84,8 +84,10 @@ int ConvertJpeg(const SettingsRecord& s, const std::string& source, std::string&
             // Another maker's library may have only JpegToBmp: it converts the whole picture.
             auto region = cut.whole ? nullptr : Export<JpegToBmpRegionFn>(lib, "JpegToBmpRegion");
             if (region) {
-                region(source.c_str(), bitmap.c_str(), cut.left, cut.top, cut.width, cut.height, cut.scaleDenom);
-                made->screenSized = called = true;
+                // A picture it cannot read leaves no screen-sized bitmap to place by its own size.
+                made->screenSized =
+                    region(source.c_str(), bitmap.c_str(), cut.left, cut.top, cut.width, cut.height, cut.scaleDenom) == 1;
+                called = true;
             } else if (auto fn = Export<JpegToBmpFn>(lib, "JpegToBmp")) {
                 fn(source.c_str(), bitmap.c_str());
                 called = true;
