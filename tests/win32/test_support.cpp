@@ -29,6 +29,8 @@ void StopOnUnansweredBox(const boxwatch::Box& box) {
 struct BoxWatchStart {
     boxwatch::Watch watch;
     BoxWatchStart() {
+        // Unbuffered, so a test killed by ctest's timeout still shows how far it got.
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
         watch.pid = GetCurrentProcessId();
         watch.onStuck = StopOnUnansweredBox;
         boxwatch::StartWatch(watch);
