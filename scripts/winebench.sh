@@ -123,6 +123,12 @@ wb_start() {
   wb_server
 }
 
+# wb_hold_desktop BIN: the shared virtual desktop stays open until wb_stop (see movwin hold).
+wb_hold_desktop() {
+  [ -f "$1/movwin.exe" ] || return 0
+  "$WINELOADER" "$1/movwin.exe" hold </dev/null >/dev/null 2>&1 &
+}
+
 # Also when the server has already gone (a script it ran stopped it): the X server still ends.
 wb_stop() {
   if [ -n "${WINESERVER:-}" ]; then

@@ -16,6 +16,7 @@
 //                  language "LANGCP FileVersion ProductVersion FileDescription"
 //   click X Y BUTTON      a real click of BUTTON (left, right, middle) at screen point X,Y
 //                         through SendInput, as the user's mouse makes it (needs no window)
+//   hold           stays until the Wine server ends, a user of the desktop (needs no window)
 // Texts are printed in the program's code page. Exit 1 when there is no window.
 #include <windows.h>
 #include <objbase.h>
@@ -146,7 +147,18 @@ int Click(int x, int y, const char* button) {
 
 }  // namespace
 
+// Wine closes a virtual desktop one second after its last program has left; a program that
+// starts just then attaches to the closing desktop and loses its window with it. A thread
+// with a hidden window keeps the shared desktop in use between the tests.
+int HoldDesktop() {
+    if (!CreateWindowExA(0, "STATIC", "movwin hold", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr)) return 1;
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc > 1 && !std::strcmp(argv[1], "hold")) return HoldDesktop();
     if (argc > 4 && !std::strcmp(argv[1], "click")) return Click(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
     if (argc > 3 && !std::strcmp(argv[1], "shortcut")) return SaveShortcut(argv[2], argv[3]);
     if (argc > 2 && !std::strcmp(argv[1], "link")) return ReadShortcut(argv[2]);
