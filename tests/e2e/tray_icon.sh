@@ -25,17 +25,24 @@ has_icon() {
   diff=$(/usr/bin/compare -metric AE -fuzz 8% -subimage-search "$2.tray.png" "$work/want_$1.png" null: 2>&1) || true
   [ "${diff%% *}" -le 4 ] 2>/dev/null
 }
-# is_empty SHOT: the tray area is one plain colour. (Wine's desktop puts up its taskbar only
-# once a first tray icon arrives, so with none it is the desktop's own colour.)
-is_empty() { tray_area "$1"; [ "$(/usr/bin/convert "$1.tray.png" -format %k info:)" = 1 ]; }
+# is_empty SHOT: none of the program's tray images is in the tray area. (Wine's desktop puts
+# up its taskbar once a first tray icon arrives and keeps it, so the area may be the desktop's
+# colour or the empty taskbar's.)
+icons="tray_next.ico tray_stopped.ico movani32.ico"
+for ico in $icons; do
+  /usr/bin/convert "$MOV_SOURCE_DIR/ui/res/$ico[1]" -background white -flatten "$work/want_$ico.png"
+done
+is_empty() {
+  local ico
+  for ico in $icons; do ! has_icon "$ico" "$1" || return 1; done
+}
 shows() {  # name ico
-  /usr/bin/convert "$MOV_SOURCE_DIR/ui/res/$2[1]" -background white -flatten "$work/want_$2.png"
   wb_wait_shot "$SHOTS/tray_$1.png" "$MOV_WAIT" has_icon "$2" || fail "$1: $2 not in the tray area"
 }
 empty() { wb_wait_shot "$SHOTS/tray_$1.png" "$MOV_WAIT" is_empty || fail "$1: something in the tray area"; }
 
 restore
-# A plain desktop, so that an empty tray area is one colour whatever an earlier test left up.
+# A plain desktop, so that no picture an earlier test left up can pass for an icon.
 "$WINELOADER" "$MOV_BIN/applywall.exe" remove || fail "applywall remove"
 start_movani
 shows default tray_next.ico          # WrightButton "Next" by default
