@@ -16,7 +16,8 @@
 //                  language "LANGCP FileVersion ProductVersion FileDescription"
 //   click X Y BUTTON      a real click of BUTTON (left, right, middle) at screen point X,Y
 //                         through SendInput, as the user's mouse makes it (needs no window)
-//   hold           stays until the Wine server ends, a user of the desktop (needs no window)
+//   hold           stays until the Wine server ends, a user of the desktop with an icon in
+//                  its tray (needs no window)
 // Texts are printed in the program's code page. Exit 1 when there is no window.
 #include <windows.h>
 #include <objbase.h>
@@ -149,9 +150,19 @@ int Click(int x, int y, const char* button) {
 
 // Wine closes a virtual desktop one second after its last program has left; a program that
 // starts just then attaches to the closing desktop and loses its window with it. A thread
-// with a hidden window keeps the shared desktop in use between the tests.
+// with a hidden window keeps the shared desktop in use between the tests. Its tray icon keeps
+// Wine's taskbar up from the start: the taskbar shows while any icon is in the tray, and a
+// killed program's icon stays, so without one of ours it would depend on what ran before.
 int HoldDesktop() {
-    if (!CreateWindowExA(0, "STATIC", "movwin hold", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr)) return 1;
+    HWND w = CreateWindowExA(0, "STATIC", "movwin hold", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (!w) return 1;
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = w;
+    icon.uID = 1;
+    icon.uFlags = NIF_ICON;
+    icon.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    for (int i = 0; i < 100 && !Shell_NotifyIconA(NIM_ADD, &icon); ++i) Sleep(100);  // the shell may still be starting
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;

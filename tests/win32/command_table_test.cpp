@@ -3,6 +3,7 @@
 // icon's buttons and menu.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -256,10 +257,12 @@ TEST_F(ViewCommandsTest, TrayButtonsRunTheirPairAndTheMenu) {
                           "32786 Ｘ終了", "-", "32772 壁紙なし [x]", "32773 壁紙変更の中断 [x]", "32775 前の壁紙",
                           "32774 次の壁紙", "32780 画面にあわせる／あわせない", "32777 中央／並べて",
                           "32784 フォームを隠す／表示する", "-", "32771 プロパティ...", "-", "32787 キャンセル"}));
-    // Anchored 20 pixels in from the desktop's bottom-right corner, moved onto the screen.
-    RECT desk{};
+    // Anchored 20 pixels in from the desktop's bottom-right corner, moved onto the screen
+    // (above the taskbar, where the system keeps menus off it).
+    RECT desk{}, work{};
     GetClientRect(GetDesktopWindow(), &desk);
-    const POINT anchor{desk.right - 20, desk.bottom - 20};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const POINT anchor{std::min(desk.right - 20, work.right - 1), std::min(desk.bottom - 20, work.bottom - 1)};
     EXPECT_TRUE(PtInRect(&g_menuRect, anchor)) << g_menuRect.left << "," << g_menuRect.top;
     EXPECT_LE(g_menuRect.right, desk.right);
     EXPECT_LE(g_menuRect.bottom, desk.bottom);
