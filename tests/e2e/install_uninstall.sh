@@ -15,6 +15,7 @@ rm -rf "$MOV_WINEPREFIX"
 wb_env
 wb_prefix
 wb_server
+wb_hold_desktop "$MOV_BIN"
 trap 'cleanup_movani; "$WINESERVER" -k >/dev/null 2>&1 || true; "$WINESERVER" -w || true; rm -rf "$MOV_WINEPREFIX"' EXIT
 
 uninst_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Movani32'
